@@ -1,0 +1,57 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+# Each first installs the Debian packages that are missing, then builds in build/.
+
+BUILD        ?= build
+SAN_BUILD    ?= build-sanitize
+GENERATOR    := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
+JOBS         ?= 2
+
+DEBS := g++ cmake make ninja-build pkg-config \
+        qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev \
+        libgtest-dev fonts-dejavu-core \
+        xvfb xauth xdotool imagemagick
+
+SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+
+.PHONY: all deps configure build run test test-sanitize bench format clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(DEBS); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
+	    | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:" $$missing; \
+	    $(SUDO) apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	$(BUILD)/src/kelvara
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	cmake -S . -B $(SAN_BUILD) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Debug -DKELVARA_SANITIZE=ON
+	cmake --build $(SAN_BUILD) -j$(JOBS)
+	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen \
+	    ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    ctest --output-on-failure -j$(JOBS) -LE e2e
+
+bench: build
+	$(BUILD)/tests/bench/kelvara_bench
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD)

@@ -1,0 +1,12 @@
+# Packs a word list (one upper-case four-letter word a line) into four bytes a word.
+file(STRINGS "${IN}" words)
+set(packed "")
+set(line 0)
+foreach(word IN LISTS words)
+    math(EXPR line "${line} + 1")
+    if(NOT word MATCHES "^[A-Z][A-Z][A-Z][A-Z]$")
+        message(FATAL_ERROR "${IN}:${line}: '${word}' is not four letters A to Z")
+    endif()
+    string(APPEND packed "${word}")
+endforeach()
+file(WRITE "${OUT}" "${packed}")

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class CGameRound;
+class CPlayerSettings;
+class CHighScoreTable;
+class CHelpDlg;
+
+// The application object: the state the whole program shares. main() builds the
+// QApplication and hands control to theApp.InitInstance().
+class CGameApp : public QObject {
+    Q_OBJECT
+public:
+    CGameApp();
+    ~CGameApp() override;
+
+    static bool IsValidProgLang(int nLang);
+
+    // Runs the whole program, from the settings and the player choice through the
+    // main window to the settings written at exit. Always false.
+    bool InitInstance();
+
+    int LangStringId(int nId) const;
+    QString LoadLangString(int nId) const;
+    void PlaySoundRes(int nId, bool bAsync) const;
+
+
+    int m_nProgLang = 0;
+    bool m_bAutoStart = true;
+    CGameRound* m_pGame = nullptr;             // owned
+    CPlayerSettings* m_pPlayer = nullptr;      // owned
+    CHighScoreTable* m_pHighScores = nullptr;  // owned
+    CHelpDlg* m_pHelpDlg = nullptr;            // owned while the help window is open
+};
+
+extern CGameApp theApp;

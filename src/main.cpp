@@ -1,0 +1,10 @@
+#include "GameApp.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    theApp.InitInstance();
+    return 0;
+}
