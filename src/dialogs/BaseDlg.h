@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+
+struct DlgItem;
+
+// The base of every dialog: built from a dialog template, with small operations on its
+// controls by id (each does nothing for an id the dialog lacks) and one integer command
+// dispatch that its buttons and menus feed.
+class CBaseDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CBaseDlg(int nTemplateId, QWidget* pParent = nullptr);
+
+    // Runs the dialog modally; IDOK, IDCANCEL or what the dialog ended with.
+    int DoModal();
+    // Creates the dialog as a hidden modeless child window (guess rows).
+    bool Create();
+
+    QWidget* GetDlgItem(int nId) const;
+
+    void ShowItem(int nId, bool bShow);
+    void HideItem(int nId);
+    void EnableItem(int nId, bool bEnable);
+    void SetItemText(int nId, const QString& strText);
+    void SetItemChar(int nId, QChar ch);
+    void SetButtonIcon(int nId, int nIconId);
+    void SetStaticIcon(int nId, int nIconId);
+    void FocusItem(int nId);
+
+    void SafeUpdateData(bool bSave);
+    void SetCaption(const QString& strCaption);
+    int ShowMessageDlg(const QString& strText, int nButtons, int nSound);
+
+    // The command dispatch: button clicks, menu choices, Enter and Escape end here.
+    // Returns true when the command was handled.
+    virtual bool OnCommand(int nId);
+
+protected:
+    // A control of a class of the dialog's own for a template item; nullptr for the standard one.
+    virtual QWidget* CreateControl(const DlgItem& item, QWidget* pParent);
+    // After the controls exist, before the dialog shows. True lets the first control
+    // in tab order take the focus; false means the dialog placed it.
+    virtual bool OnInitDialog();
+    // Moves data between the controls and the dialog's fields.
+    virtual void UpdateData(bool bSave);
+    virtual void OnOK();
+    virtual void OnCancel();
+
+    void reject() override;
+    void accept() override;
+
+private:
+    void EnsureCreated();
+
+    int m_nTemplateId;
+    QHash<int, QWidget*> m_items;
+    bool m_bCreated = false;
+};
