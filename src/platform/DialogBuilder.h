@@ -3,6 +3,7 @@
 #include "DialogTemplates.h"
 
 #include <QHash>
+#include <QSize>
 #include <functional>
 
 class QDialog;
