@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimerEvent>
 
 CBaseDlg::CBaseDlg(int nTemplateId, QWidget* pParent) : QDialog(pParent), m_nTemplateId(nTemplateId)
 {
@@ -111,6 +112,29 @@ void CBaseDlg::FocusItem(int nId)
     if (auto* pEdit = qobject_cast<QLineEdit*>(pItem))
         pEdit->selectAll();
 }
+
+void CBaseDlg::SetTimer(int nId, int nIntervalMs)
+{
+    m_timers[nId].start(nIntervalMs, this);
+}
+
+void CBaseDlg::KillTimer(int nId)
+{
+    m_timers.erase(nId);
+}
+
+void CBaseDlg::timerEvent(QTimerEvent* pEvent)
+{
+    for (const auto& [nId, timer] : m_timers) {
+        if (timer.timerId() == pEvent->timerId()) {
+            OnTimer(nId);
+            return;
+        }
+    }
+    QDialog::timerEvent(pEvent);
+}
+
+void CBaseDlg::OnTimer(int) {}
 
 void CBaseDlg::SafeUpdateData(bool bSave)
 {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QBasicTimer>
 #include <QDialog>
 #include <QHash>
+#include <map>
 
 struct DlgItem;
 
@@ -29,6 +31,10 @@ public:
     void SetStaticIcon(int nId, int nIconId);
     void FocusItem(int nId);
 
+    // Window timers keyed by the program's own ids; setting a running one restarts it.
+    void SetTimer(int nId, int nIntervalMs);
+    void KillTimer(int nId);
+
     void SafeUpdateData(bool bSave);
     void SetCaption(const QString& strCaption);
     int ShowMessageDlg(const QString& strText, int nButtons, int nSound);
@@ -47,7 +53,9 @@ protected:
     virtual void UpdateData(bool bSave);
     virtual void OnOK();
     virtual void OnCancel();
+    virtual void OnTimer(int nId);
 
+    void timerEvent(QTimerEvent* pEvent) override;
     void reject() override;
     void accept() override;
 
@@ -56,5 +64,6 @@ private:
 
     int m_nTemplateId;
     QHash<int, QWidget*> m_items;
+    std::map<int, QBasicTimer> m_timers;
     bool m_bCreated = false;
 };

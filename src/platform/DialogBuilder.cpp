@@ -24,77 +24,82 @@ Qt::Alignment TextAlignment(unsigned nStyle)
     return horizontal | vertical;
 }
 
-QWidget* CreatePushButton(const DlgItem& item, QWidget* pParent)
+// Styles are applied after creation, so that a dialog's own control classes get them too.
+void StylePushButton(QPushButton* pButton, const DlgItem& item)
 {
-    auto* pButton = new QPushButton(QString::fromUtf8(item.pszText), pParent);
+    pButton->setText(QString::fromUtf8(item.pszText));
     pButton->setDefault(item.nStyle & ITEM_DEFAULT);
     if (!(item.nStyle & ITEM_CENTER) && (item.nStyle & ITEM_VCENTER))
         pButton->setStyleSheet(QStringLiteral("text-align: left; padding-left: 3px;"));
-    if (item.nStyle & ITEM_STATICEDGE)
-        pButton->setFlat(false);
-    return pButton;
 }
 
-QWidget* CreateEdit(const DlgItem& item, QWidget* pParent)
+void StyleEdit(QLineEdit* pEdit, const DlgItem& item)
 {
-    auto* pEdit = new QLineEdit(QString::fromUtf8(item.pszText), pParent);
+    pEdit->setText(QString::fromUtf8(item.pszText));
     pEdit->setFrame(item.nStyle & ITEM_BORDER);
     pEdit->setAlignment((item.nStyle & ITEM_CENTER) ? Qt::AlignCenter : Qt::AlignLeft);
-    return pEdit;
 }
 
-QWidget* CreateStatic(const DlgItem& item, QWidget* pParent)
+void StyleStatic(QLabel* pLabel, const DlgItem& item)
 {
-    auto* pLabel = new QLabel(pParent);
-    pLabel->setAlignment(TextAlignment(item.nStyle));
     if (item.nStyle & ITEM_SUNKEN)
         pLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     if (item.kind == DlgItemKind::StaticIcon) {
         pLabel->setAlignment(Qt::AlignCenter);
-        return pLabel;
+        return;
     }
+    pLabel->setAlignment(TextAlignment(item.nStyle));
     // A vertically centred static is a single line; the others wrap like a text block.
     pLabel->setWordWrap(!(item.nStyle & ITEM_VCENTER));
     pLabel->setText(QString::fromUtf8(item.pszText));
-    return pLabel;
 }
 
-QWidget* CreateListBox(const DlgItem& item, QWidget* pParent)
+void StyleListBox(QListWidget* pList, const DlgItem& item)
 {
-    auto* pList = new QListWidget(pParent);
     pList->setSortingEnabled(item.nStyle & ITEM_SORT);
     pList->setVerticalScrollBarPolicy((item.nStyle & ITEM_VSCROLL) ? Qt::ScrollBarAsNeeded
                                                                    : Qt::ScrollBarAlwaysOff);
-    pList->setFrameShape((item.nStyle & ITEM_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
-    return pList;
 }
 
-QWidget* CreateListView(const DlgItem& item, QWidget* pParent)
+void StyleListView(QTreeWidget* pView)
 {
-    auto* pView = new QTreeWidget(pParent);
     pView->setRootIsDecorated(false);
     pView->setItemsExpandable(false);
     pView->setSortingEnabled(false);
     pView->header()->setSectionsClickable(false);
     pView->header()->setSectionsMovable(false);
-    pView->setFrameShape((item.nStyle & ITEM_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
-    return pView;
+}
+
+void StyleControl(QWidget* pControl, const DlgItem& item)
+{
+    if (auto* pButton = qobject_cast<QPushButton*>(pControl))
+        StylePushButton(pButton, item);
+    else if (auto* pEdit = qobject_cast<QLineEdit*>(pControl))
+        StyleEdit(pEdit, item);
+    else if (auto* pLabel = qobject_cast<QLabel*>(pControl))
+        StyleStatic(pLabel, item);
+    else if (auto* pList = qobject_cast<QListWidget*>(pControl))
+        StyleListBox(pList, item);
+    else if (auto* pView = qobject_cast<QTreeWidget*>(pControl))
+        StyleListView(pView);
+    if (auto* pFrame = qobject_cast<QAbstractScrollArea*>(pControl))
+        pFrame->setFrameShape((item.nStyle & ITEM_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
 }
 
 QWidget* CreateStandardControl(const DlgItem& item, QWidget* pParent)
 {
     switch (item.kind) {
     case DlgItemKind::PushButton:
-        return CreatePushButton(item, pParent);
+        return new QPushButton(pParent);
     case DlgItemKind::Edit:
-        return CreateEdit(item, pParent);
+        return new QLineEdit(pParent);
     case DlgItemKind::Static:
     case DlgItemKind::StaticIcon:
-        return CreateStatic(item, pParent);
+        return new QLabel(pParent);
     case DlgItemKind::ListBox:
-        return CreateListBox(item, pParent);
+        return new QListWidget(pParent);
     case DlgItemKind::ListView:
-        return CreateListView(item, pParent);
+        return new QTreeWidget(pParent);
     }
     return nullptr;
 }
@@ -161,6 +166,7 @@ QHash<int, QWidget*> BuildDialog(const DlgTemplate& dlg, QDialog* pDialog,
         pControl->setGeometry(topLeft.width(), topLeft.height(),
                               bottomRight.width() - topLeft.width(),
                               bottomRight.height() - topLeft.height());
+        StyleControl(pControl, item);
         ApplyCommonStyle(pControl, item);
         if (item.nId != IDC_STATIC)
             items.insert(item.nId, pControl);
