@@ -13,3 +13,20 @@ void WhenModal(std::function<void(QWidget* pDialog)> action, QWidget* pOuter = n
 QWidget* Item(QWidget* pDialog, int nId);
 QAbstractButton* Button(QWidget* pDialog, int nId);
 void Click(QWidget* pDialog, int nId);
+
+// While it lives, every modal dialog that opens is handed to the action (once each),
+// which is expected to close it. Counts the dialogs it saw.
+class ModalWatcher {
+public:
+    explicit ModalWatcher(std::function<void(QWidget* pDialog)> action);
+    ~ModalWatcher();
+    ModalWatcher(const ModalWatcher&) = delete;
+    ModalWatcher& operator=(const ModalWatcher&) = delete;
+
+    int Count() const { return m_nSeen; }
+
+private:
+    class Poller;
+    Poller* m_pPoller;
+    int m_nSeen = 0;
+};
