@@ -14,12 +14,13 @@ constexpr std::uint32_t REG_SZ = 1;
 constexpr std::uint32_t REG_BINARY = 3;
 constexpr std::uint32_t REG_DWORD = 4;
 
-constexpr int MAX_REG_NAME = 255;      // characters of a key or value name
-constexpr int MAX_REG_STRING = 256;    // bytes of a string value, terminator included
+constexpr int MAX_REG_NAME = 255;   // characters of a key or value name
+constexpr int MAX_REG_STRING = 256; // bytes of a string value, terminator included
 
 // A key below Software\Torvane\Kelvara under one root. It holds no open handle:
 // every operation reads (and writes) the store on its own.
-class CRegKey {
+class CRegKey
+{
 public:
     CRegKey(HKEY hRoot = 0, const QString& strSubKey = QString());
 
@@ -51,7 +52,8 @@ public:
 
 // Groups the writes to one root into a single replacement of its file, under one lock:
 // a process killed in between leaves the file as it was before the batch or after it.
-class CRegBatch {
+class CRegBatch
+{
 public:
     explicit CRegBatch(HKEY hRoot);
     ~CRegBatch();

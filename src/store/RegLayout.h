@@ -1,0 +1,48 @@
+#pragma once
+
+#include "RegKey.h"
+
+#include <QLatin1String>
+#include <QString>
+
+// Every key and value Kelvara keeps in the store, each declared here once with the default
+// that stands while it is missing. Keys are below Software\Torvane\Kelvara.
+template <typename T> struct CRegSetting {
+    QLatin1String name;
+    T defValue;
+};
+
+struct CRegLocation {
+    HKEY hRoot;
+    QLatin1String subKey;
+};
+
+namespace RegLayout
+{
+
+// Program settings, per user.
+constexpr CRegLocation SETTINGS{HKEY_CURRENT_USER, QLatin1String("Settings")};
+constexpr CRegSetting<bool> AUTO_START{QLatin1String("AutoStart"), true};
+constexpr CRegSetting<int> PROG_LANG{QLatin1String("ProgLang"), -1};
+constexpr CRegSetting<QLatin1String> LAST_PLAYER{QLatin1String("LastPlayer"), QLatin1String("")};
+
+// The installation, per machine: written at exit, never read.
+constexpr CRegLocation PROGRAM{HKEY_LOCAL_MACHINE, QLatin1String("")};
+constexpr QLatin1String FOLDER("folder");
+constexpr QLatin1String VERSION("version");
+
+// One key per player below PLAYERS, named by the player; per machine.
+constexpr CRegLocation PLAYERS{HKEY_LOCAL_MACHINE, QLatin1String("Players")};
+constexpr QLatin1String PLAYER_DICT("Dict"); // default: the program language
+constexpr CRegSetting<bool> PLAYER_SOUND{QLatin1String("Sound"), true};
+constexpr CRegSetting<bool> PLAYER_LOWER{QLatin1String("Lower"), false};
+
+// The high score table, per machine: H01 to H10, one record each.
+constexpr CRegLocation HIGH_SCORES{HKEY_LOCAL_MACHINE, QLatin1String("HiScores")};
+
+inline QString HighScoreValueName(int nPlace)
+{
+    return QStringLiteral("H%1").arg(nPlace, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace RegLayout
