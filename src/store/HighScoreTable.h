@@ -19,7 +19,8 @@ struct CHighScore {
 
 // The ten fastest won games of all players. Loads itself when created and saves
 // itself, if it changed, when destroyed.
-class CHighScoreTable {
+class CHighScoreTable
+{
 public:
     CHighScoreTable();
     ~CHighScoreTable();

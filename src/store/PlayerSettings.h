@@ -5,7 +5,8 @@
 #include <cstdint>
 
 // The current player's settings, and the operations on the stored players.
-class CPlayerSettings {
+class CPlayerSettings
+{
 public:
     // nProgLang is the program language, followed by the default dictionary.
     explicit CPlayerSettings(const int& nProgLang);
