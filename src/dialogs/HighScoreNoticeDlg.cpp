@@ -1,0 +1,75 @@
+#include "HighScoreNoticeDlg.h"
+
+#include "DialogTemplates.h"
+#include "GameApp.h"
+#include "MessageFormat.h"
+
+#include <QMouseEvent>
+
+namespace
+{
+
+constexpr int IDD_NOTICE = 1212;
+constexpr int IDC_TEXT = 3005;
+constexpr int CLOSE_AFTER_MS = 1500;
+
+bool IsClosingInput(const QEvent* pEvent)
+{
+    switch (pEvent->type()) {
+    case QEvent::KeyPress:
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        const Qt::MouseButton button = static_cast<const QMouseEvent*>(pEvent)->button();
+        return button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+CHighScoreNoticeDlg::CHighScoreNoticeDlg(std::uint16_t nPlace, QWidget* pParent)
+    : CBaseDlg(IDD_NOTICE, pParent), m_nPlace(nPlace)
+{
+}
+
+bool CHighScoreNoticeDlg::OnInitDialog()
+{
+    CBaseDlg::OnInitDialog();
+    SetItemText(IDC_TEXT, m_nPlace == 1
+                              ? theApp.LoadLangString(10034)
+                              : FormatMessageText(theApp.LoadLangString(10035), m_nPlace));
+    // Keys and clicks are caught before the note or its text would handle them.
+    installEventFilter(this);
+    if (QWidget* pText = GetDlgItem(IDC_TEXT))
+        pText->installEventFilter(this);
+    SetTimer(m_nTimerId, CLOSE_AFTER_MS);
+    return true;
+}
+
+void CHighScoreNoticeDlg::OnTimer(int)
+{
+    Close();
+}
+
+// Escape and a close request from the window system end the note like anything else.
+void CHighScoreNoticeDlg::OnCancel()
+{
+    Close();
+}
+
+bool CHighScoreNoticeDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    if (!IsClosingInput(pEvent))
+        return CBaseDlg::eventFilter(pWatched, pEvent);
+    Close();
+    return true;
+}
+
+void CHighScoreNoticeDlg::Close()
+{
+    KillTimer(m_nTimerId);
+    done(IDOK);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "BaseDlg.h"
+
+class CHighScoreTable;
+class QTreeWidget;
+
+// Shows the high score table, best first, and lets the user remove all records.
+class CHighScoresDlg : public CBaseDlg
+{
+    Q_OBJECT
+public:
+    explicit CHighScoresDlg(CHighScoreTable* pTable, QWidget* pParent = nullptr);
+
+    bool OnCommand(int nId) override;
+    // Ends the dialog, then plays the closing sound to its end: the caller gets control
+    // back only after the clip.
+    void done(int nResult) override;
+
+    QTreeWidget* m_list = nullptr;       // control 3013
+    CHighScoreTable* m_pTable = nullptr; // not owned
+
+protected:
+    bool OnInitDialog() override;
+
+private:
+    void FillList();
+    void AddColumns();
+    void OnClearAll();
+};
