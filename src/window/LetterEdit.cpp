@@ -1,0 +1,119 @@
+#include "LetterEdit.h"
+
+#include "DialogBuilder.h"
+#include "EntryFilter.h"
+#include "GameApp.h"
+
+#include <QKeyEvent>
+#include <QProxyStyle>
+
+namespace
+{
+
+constexpr int FIRST_CELL = 2200;
+constexpr int LAST_CELL = 2203;
+
+constexpr int SOUND_LETTER = 4003;
+constexpr int SOUND_CLEAR = 4004;
+constexpr int SOUND_REFUSED = 4005;
+
+// A cell with its letter selected shows no caret, so that it reads as "type to replace";
+// an empty or unselected cell keeps its caret.
+class CCaretStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* pOption,
+                    const QWidget* pWidget) const override
+    {
+        const auto* pEdit = qobject_cast<const QLineEdit*>(pWidget);
+        if (metric == PM_TextCursorWidth && pEdit && pEdit->hasSelectedText())
+            return 0;
+        return QProxyStyle::pixelMetric(metric, pOption, pWidget);
+    }
+};
+
+} // namespace
+
+CLetterEdit::CLetterEdit(QWidget* pParent) : QLineEdit(pParent)
+{
+    auto* pStyle = new CCaretStyle;
+    pStyle->setParent(this);
+    setStyle(pStyle);
+    // Pasted or dropped text must not get round the one-letter rule either.
+    setMaxLength(1);
+    setValidator(new CCharFilter(IsAsciiLetter, true, this));
+}
+
+char CLetterEdit::GetLetter() const
+{
+    return text().isEmpty() ? '\0' : text().front().toLatin1();
+}
+
+void CLetterEdit::keyPressEvent(QKeyEvent* pEvent)
+{
+    const QChar ch = TypedChar(*pEvent);
+    if (ch.isNull())
+        QLineEdit::keyPressEvent(pEvent);
+    else if (IsAsciiLetter(ch))
+        OnLetter(ch);
+    else if (ch == u'\b')
+        OnBackspace();
+    else if (ch == u' ')
+        OnSpace();
+    else
+        theApp.PlaySoundRes(SOUND_REFUSED, true);
+}
+
+void CLetterEdit::OnLetter(QChar ch)
+{
+    // setText, not insert: the replaced letter is not undoable.
+    setText(QString(ch.toUpper()));
+    theApp.PlaySoundRes(SOUND_LETTER, true);
+    const int nId = DlgCtrlId(this);
+    FocusCell(nId < LAST_CELL ? nId + 1 : FIRST_CELL);
+}
+
+void CLetterEdit::OnBackspace()
+{
+    theApp.PlaySoundRes(SOUND_CLEAR, true);
+    backspace();
+    const int nId = DlgCtrlId(this);
+    if (nId > FIRST_CELL)
+        FocusCell(nId - 1);
+}
+
+void CLetterEdit::OnSpace()
+{
+    theApp.PlaySoundRes(SOUND_CLEAR, true);
+    setText(QString());
+}
+
+void CLetterEdit::FocusCell(int nId)
+{
+    if (QWidget* pCell = GetSiblingItem(this, nId))
+        pCell->setFocus(Qt::OtherFocusReason);
+}
+
+void CLetterEdit::focusInEvent(QFocusEvent* pEvent)
+{
+    QLineEdit::focusInEvent(pEvent);
+    if (!text().isEmpty())
+        selectAll();
+}
+
+// A click only focuses the cell: no caret placed between characters, no drag selection.
+void CLetterEdit::mousePressEvent(QMouseEvent* pEvent)
+{
+    if (pEvent->button() != Qt::LeftButton) {
+        QLineEdit::mousePressEvent(pEvent);
+        return;
+    }
+    theApp.PlaySoundRes(SOUND_REFUSED, true);
+    setFocus(Qt::MouseFocusReason);
+}
+
+void CLetterEdit::mouseMoveEvent(QMouseEvent* pEvent)
+{
+    if (!(pEvent->buttons() & Qt::LeftButton))
+        QLineEdit::mouseMoveEvent(pEvent);
+}
