@@ -1,0 +1,150 @@
+#include "FlagButton.h"
+
+#include "BaseDlg.h"
+#include "GameApp.h"
+#include "GameRound.h"
+#include "MenuResource.h"
+#include "PlayerSettings.h"
+#include "WordList.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace
+{
+
+constexpr int ID_SOUND = 1404;
+constexpr int ID_CHEAT = 1409;
+constexpr int ID_SET_WORD = 1410;
+constexpr int ID_FIRST_PROG_LANG = 1301;
+
+void AppendMenuItems(QMenu& menu, std::span<const MenuItemRes> items)
+{
+    for (const MenuItemRes& item : items) {
+        const QString strText = QString::fromUtf8(item.pszText);
+        switch (item.kind) {
+        case MenuItemKind::String:
+            menu.addAction(strText)->setData(item.nId);
+            break;
+        case MenuItemKind::Separator:
+            menu.addSeparator();
+            break;
+        case MenuItemKind::Popup:
+            AppendMenuItems(*menu.addMenu(strText), item.items);
+            break;
+        }
+    }
+}
+
+// The item with a command id, in the menu or any of its popups.
+QAction* FindCommand(const QMenu& menu, int nId)
+{
+    for (QAction* pAction : menu.actions()) {
+        if (QMenu* pPopup = pAction->menu()) {
+            if (QAction* pFound = FindCommand(*pPopup, nId))
+                return pFound;
+        } else if (!pAction->isSeparator() && pAction->data().toInt() == nId) {
+            return pAction;
+        }
+    }
+    return nullptr;
+}
+
+// Only the checked items are checkable, so that no empty check boxes show beside the others.
+void CheckCommand(const QMenu& menu, int nId)
+{
+    if (QAction* pAction = FindCommand(menu, nId)) {
+        pAction->setCheckable(true);
+        pAction->setChecked(true);
+    }
+}
+
+QMenu* SubMenuAt(const QMenu& menu, int nPos)
+{
+    const QAction* pAction = menu.actions().value(nPos);
+    return pAction ? pAction->menu() : nullptr;
+}
+
+// A string item in front of pBefore, or at the end for nullptr.
+void InsertCommand(QMenu& menu, QAction* pBefore, const QString& strText, int nId)
+{
+    auto* pAction = new QAction(strText, &menu);
+    pAction->setData(nId);
+    menu.insertAction(pBefore, pAction);
+}
+
+// The dictionaries go in front of the popup's own items, in the order they are offered.
+void FillDictionaries(QMenu& popup, int nCurrentDict)
+{
+    QAction* pFirstOwn = popup.actions().value(0);
+    for (int nDict : DICTIONARY_DISPLAY_ORDER)
+        InsertCommand(popup, pFirstOwn, GetDictionaryName(nDict, false),
+                      DictionaryResourceId(nDict));
+    CheckCommand(popup, DictionaryResourceId(nCurrentDict));
+}
+
+// The placeholder makes way for the two program languages, English and Dutch.
+void FillProgramLanguages(QMenu& popup, int nLang)
+{
+    delete popup.actions().value(0);
+    for (int nIndex : {0, 1})
+        InsertCommand(popup, nullptr, GetDictionaryName(nIndex, false),
+                      ID_FIRST_PROG_LANG + nIndex);
+    CheckCommand(popup, ID_FIRST_PROG_LANG + nLang);
+}
+
+} // namespace
+
+CFlagButton::CFlagButton(QWidget* pParent) : CNoFocusButton(pParent) {}
+
+bool CFlagButton::BuildFlagMenu(QMenu& menu, Qt::KeyboardModifiers modifiers) const
+{
+    const int nLang = theApp.m_nProgLang;
+    const std::span<const MenuItemRes> languages = FindMenuResource(IDR_FLAGMENU);
+    if (nLang < 0 || nLang >= static_cast<int>(languages.size()) ||
+        languages[nLang].kind != MenuItemKind::Popup)
+        return false;
+    AppendMenuItems(menu, languages[nLang].items);
+
+    if (m_pPlayer && m_pPlayer->m_bSound)
+        CheckCommand(menu, ID_SOUND);
+    if (QMenu* pDictionaries = SubMenuAt(menu, 0))
+        FillDictionaries(*pDictionaries, m_pGame ? m_pGame->m_nDict : -1);
+    if (QMenu* pProgram = SubMenuAt(menu, 1))
+        FillProgramLanguages(*pProgram, nLang);
+
+    if (!(modifiers & Qt::ShiftModifier))
+        delete FindCommand(menu, ID_CHEAT);
+    else if (QAction* pCheat = FindCommand(menu, ID_CHEAT);
+             pCheat && m_pGame && m_pGame->m_bFinished)
+        pCheat->setEnabled(false);
+    if (!(modifiers & Qt::ControlModifier))
+        delete FindCommand(menu, ID_SET_WORD);
+    return true;
+}
+
+void CFlagButton::ShowFlagMenu(Qt::KeyboardModifiers modifiers)
+{
+    QMenu menu(this);
+    if (!BuildFlagMenu(menu, modifiers))
+        return;
+    const QAction* pChosen = menu.exec(mapToGlobal(QPoint(0, height())));
+    auto* pDlg = qobject_cast<CBaseDlg*>(window());
+    if (!pChosen || !pDlg)
+        return;
+    // Posted, as the platform's menus post their command: the press that opened the menu
+    // has been handled by the time the command runs (it may open a dialog or close this one).
+    const int nId = pChosen->data().toInt();
+    QMetaObject::invokeMethod(
+        pDlg, [pDlg, nId] { pDlg->OnCommand(nId); }, Qt::QueuedConnection);
+}
+
+// The press opens the menu and goes no further: the button is never drawn pressed and
+// never reports a click.
+void CFlagButton::mousePressEvent(QMouseEvent* pEvent)
+{
+    if (pEvent->button() == Qt::LeftButton || pEvent->button() == Qt::RightButton)
+        ShowFlagMenu(pEvent->modifiers());
+    else
+        CNoFocusButton::mousePressEvent(pEvent);
+}

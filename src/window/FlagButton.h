@@ -1,0 +1,29 @@
+#pragma once
+
+#include "NoFocusButton.h"
+
+class CGameRound;
+class CPlayerSettings;
+class QMenu;
+
+// The button with the dictionary's flag: a press of either mouse button opens the program's
+// menu below it, and the item chosen goes to the dialog as a command. Shift held at the
+// press adds "Cheat", Ctrl adds "Set Word".
+class CFlagButton : public CNoFocusButton
+{
+    Q_OBJECT
+public:
+    explicit CFlagButton(QWidget* pParent = nullptr);
+
+    // Fills menu for the current program language, dictionary, sound switch and game state,
+    // with the items that the modifiers of the press add. False when there is no menu to show.
+    bool BuildFlagMenu(QMenu& menu, Qt::KeyboardModifiers modifiers) const;
+    // Runs the menu below the button and returns when it has closed.
+    void ShowFlagMenu(Qt::KeyboardModifiers modifiers);
+
+    CGameRound* m_pGame = nullptr;        // not owned
+    CPlayerSettings* m_pPlayer = nullptr; // not owned
+
+protected:
+    void mousePressEvent(QMouseEvent* pEvent) override;
+};
