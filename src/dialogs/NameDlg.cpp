@@ -1,0 +1,56 @@
+#include "NameDlg.h"
+
+#include "DialogTemplates.h"
+#include "GameApp.h"
+#include "NameEdit.h"
+#include "PlayerSettings.h"
+
+namespace
+{
+constexpr int IDD_NAME = 1203;
+constexpr int IDC_NAME = 3001;
+constexpr int IDC_LABEL = 3005;
+} // namespace
+
+CNameEntryDlg::CNameEntryDlg(int nTemplateId, QWidget* pParent) : CBaseDlg(nTemplateId, pParent) {}
+
+QWidget* CNameEntryDlg::CreateControl(const DlgItem& item, QWidget* pParent)
+{
+    if (item.nId != IDC_NAME)
+        return nullptr;
+    m_editName = new CNameEdit(pParent);
+    connect(m_editName, &QLineEdit::textChanged, this, &CNameEntryDlg::OnChangeName);
+    return m_editName;
+}
+
+void CNameEntryDlg::UpdateData(bool bSave)
+{
+    if (!m_editName)
+        return;
+    if (bSave)
+        m_strName = m_editName->text();
+    else
+        m_editName->setText(m_strName);
+}
+
+// Any name will do, even one of spaces; only an empty one is refused.
+void CNameEntryDlg::OnChangeName()
+{
+    SafeUpdateData(true);
+    EnableItem(IDOK, !m_strName.isEmpty());
+}
+
+CNameDlg::CNameDlg(QWidget* pParent) : CNameEntryDlg(IDD_NAME, pParent) {}
+
+bool CNameDlg::OnInitDialog()
+{
+    m_strName = CPlayerSettings::GetLastPlayer();
+    CNameEntryDlg::OnInitDialog();
+    SetItemText(IDC_LABEL, theApp.LoadLangString(10002));
+    SetItemText(IDOK, theApp.LoadLangString(10006));
+    FocusItem(IDC_NAME);
+    OnChangeName();
+    return false;
+}
+
+void CNameDlg::OnCancel() {}

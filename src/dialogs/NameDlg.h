@@ -1,0 +1,36 @@
+#pragma once
+
+#include "BaseDlg.h"
+
+class CNameEdit;
+
+// What the name dialog and the player chooser share: the name edit 3001, exchanged with
+// m_strName, and an OK button that stays disabled while no name is typed.
+class CNameEntryDlg : public CBaseDlg
+{
+    Q_OBJECT
+public:
+    QString m_strName;
+
+protected:
+    CNameEntryDlg(int nTemplateId, QWidget* pParent);
+
+    QWidget* CreateControl(const DlgItem& item, QWidget* pParent) override;
+    void UpdateData(bool bSave) override;
+    void OnChangeName();
+
+    CNameEdit* m_editName = nullptr; // owned by the dialog's widget tree
+};
+
+// Asks for the player's name while no player is stored. It cannot be cancelled: it ends
+// only through OK, with a name.
+class CNameDlg : public CNameEntryDlg
+{
+    Q_OBJECT
+public:
+    explicit CNameDlg(QWidget* pParent = nullptr);
+
+protected:
+    bool OnInitDialog() override;
+    void OnCancel() override;
+};

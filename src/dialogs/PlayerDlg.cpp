@@ -1,0 +1,187 @@
+#include "PlayerDlg.h"
+
+#include "DialogBuilder.h"
+#include "DialogTemplates.h"
+#include "GameApp.h"
+#include "MessageDlg.h"
+#include "MessageFormat.h"
+#include "PlayerSettings.h"
+
+#include <QListWidget>
+#include <QSignalBlocker>
+
+namespace
+{
+
+constexpr int IDD_PLAYER = 1204;
+constexpr int IDC_NAME = 3001;
+constexpr int IDC_PLAYERS = 3002;
+constexpr int IDC_NEW = 3003;
+constexpr int IDC_DELETE = 3004;
+constexpr int IDC_LABEL = 3005;
+
+// Sorts like a list box: without regard to case.
+class CPlayerEntry : public QListWidgetItem
+{
+public:
+    explicit CPlayerEntry(const QString& strName) : QListWidgetItem(strName) {}
+    bool operator<(const QListWidgetItem& other) const override
+    {
+        return text().compare(other.text(), Qt::CaseInsensitive) < 0;
+    }
+};
+
+} // namespace
+
+CPlayerDlg::CPlayerDlg(QWidget* pParent) : CNameEntryDlg(IDD_PLAYER, pParent) {}
+
+bool CPlayerDlg::OnInitDialog()
+{
+    m_strName = CPlayerSettings::GetLastPlayer();
+    CNameEntryDlg::OnInitDialog();
+    KeepListAboveButtons();
+    SetItemText(IDC_NEW, theApp.LoadLangString(10010));
+    SetItemText(IDC_DELETE, theApp.LoadLangString(10011));
+    SetItemText(IDOK, theApp.LoadLangString(10006));
+
+    QStringList arNames;
+    m_bEntering = CPlayerSettings::ListPlayers(&arNames) < 1;
+    if (!m_bEntering)
+        FillList(arNames);
+    UpdateControls();
+    // The edit can take the focus only once it is shown and enabled.
+    if (m_bEntering)
+        FocusItem(IDC_NAME);
+
+    if (QListWidget* pList = PlayerList()) {
+        connect(pList, &QListWidget::itemSelectionChanged, this, &CPlayerDlg::OnSelChange);
+        // A list box reports a click even on the entry already selected.
+        connect(pList, &QListWidget::itemClicked, this, &CPlayerDlg::OnSelChange);
+        connect(pList, &QListWidget::itemDoubleClicked, this, &CPlayerDlg::OnOK);
+    }
+    // Choosing: the focus goes to OK, the first control, so that Enter takes the
+    // preselected player.
+    return !m_bEntering;
+}
+
+// The preselection highlights the first entry that begins with the remembered name but
+// leaves the name itself alone: OK returns it as it was stored.
+void CPlayerDlg::FillList(const QStringList& arNames)
+{
+    QListWidget* pList = PlayerList();
+    if (!pList)
+        return;
+    for (const QString& strName : arNames)
+        pList->addItem(new CPlayerEntry(strName));
+    for (int nRow = 0; nRow < pList->count(); ++nRow) {
+        if (pList->item(nRow)->text().startsWith(m_strName, Qt::CaseInsensitive)) {
+            SelectRow(nRow);
+            return;
+        }
+    }
+}
+
+// The template lets the list reach down into the row of buttons; where the two overlap,
+// the list would cover part of OK and take its clicks.
+void CPlayerDlg::KeepListAboveButtons()
+{
+    const DlgTemplate* pTemplate = FindDialogTemplate(IDD_PLAYER);
+    QWidget* pList = PlayerList();
+    const QWidget* pOk = GetDlgItem(IDOK);
+    if (!pTemplate || !pList || !pOk)
+        return;
+    const int nGap = DialogUnitsToPixels(*pTemplate, 0, 2).height();
+    pList->resize(pList->width(), qMax(0, pOk->y() - nGap - pList->y()));
+}
+
+void CPlayerDlg::UpdateControls()
+{
+    const bool bHasName = !m_strName.isEmpty();
+    SetItemText(IDC_LABEL, theApp.LoadLangString(m_bEntering ? 10002 : 10001));
+    ShowItem(IDC_NAME, m_bEntering);
+    EnableItem(IDC_NAME, m_bEntering);
+    ShowItem(IDC_NEW, !m_bEntering);
+    ShowItem(IDC_DELETE, !m_bEntering);
+    EnableItem(IDC_DELETE, bHasName);
+    EnableItem(IDOK, bHasName);
+}
+
+bool CPlayerDlg::OnCommand(int nId)
+{
+    switch (nId) {
+    case IDC_NEW:
+        OnNew();
+        return true;
+    case IDC_DELETE:
+        OnDelete();
+        return true;
+    default:
+        return CNameEntryDlg::OnCommand(nId);
+    }
+}
+
+void CPlayerDlg::OnNew()
+{
+    m_bEntering = true;
+    UpdateControls();
+    SetItemText(IDC_NAME, QString());
+    FocusItem(IDC_NAME);
+    SelectRow(-1);
+}
+
+void CPlayerDlg::OnSelChange()
+{
+    m_bEntering = false;
+    const QListWidgetItem* pEntry = SelectedEntry();
+    m_strName = pEntry ? pEntry->text() : QString();
+    UpdateControls();
+    // While choosing, the hidden edit holds the chosen name, which OK reads back.
+    SafeUpdateData(false);
+}
+
+int CPlayerDlg::ConfirmDelete()
+{
+    return ShowMessageDlg(FormatMessageText(theApp.LoadLangString(10017), m_strName),
+                          CMessageDlg::MB_YES_NO, 0);
+}
+
+// Deletes the player named by m_strName, and the selected entry, which is normally the
+// same one; afterwards nothing is selected.
+void CPlayerDlg::OnDelete()
+{
+    if (ConfirmDelete() != IDOK)
+        return;
+    QListWidget* pList = PlayerList();
+    if (!pList)
+        return;
+    CPlayerSettings::DeletePlayer(m_strName);
+    {
+        const QSignalBlocker blocker(pList);
+        delete SelectedEntry();
+    }
+    // Qt would move the selection to a neighbour; a list box keeps none.
+    SelectRow(-1);
+    OnSelChange();
+}
+
+QListWidget* CPlayerDlg::PlayerList() const
+{
+    return qobject_cast<QListWidget*>(GetDlgItem(IDC_PLAYERS));
+}
+
+QListWidgetItem* CPlayerDlg::SelectedEntry() const
+{
+    const QListWidget* pList = PlayerList();
+    const QList<QListWidgetItem*> selected =
+        pList ? pList->selectedItems() : QList<QListWidgetItem*>();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+// Selecting from code sends no notification, as with a list box; -1 clears the selection.
+void CPlayerDlg::SelectRow(int nRow)
+{
+    if (QListWidget* pList = PlayerList()) {
+        const QSignalBlocker blocker(pList);
+        pList->setCurrentRow(nRow);
+    }
+}
