@@ -7,6 +7,7 @@ class CGameRound;
 class CPlayerSettings;
 class CHighScoreTable;
 class CHelpDlg;
+class QWidget;
 
 // The application object: the state the whole program shares. main() builds the
 // QApplication and hands control to theApp.InitInstance().
@@ -21,6 +22,14 @@ public:
     // Runs the whole program, from the settings and the player choice through the
     // main window to the settings written at exit. Always false.
     bool InitInstance();
+
+    // Commands the application handles itself, offered before the window's own;
+    // true when handled. pMainWnd is the window the command came from.
+    bool OnCmdMsg(int nId, QWidget* pMainWnd);
+
+    int SelectPlayer();
+    static QString GetModuleFolder();
+    static QString GetVersionText();
 
     int LangStringId(int nId) const;
     QString LoadLangString(int nId) const;

@@ -5,11 +5,25 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+namespace {
+
+QtMessageHandler g_previousHandler = nullptr;
+
+// The offscreen platform remarks on every fixed-size window; nothing to act on.
+void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& strMsg)
+{
+    if (!strMsg.contains(QLatin1String("does not support propagateSizeHints")))
+        g_previousHandler(type, context, strMsg);
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     IsolatedHome home;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    g_previousHandler = qInstallMessageHandler(QuietOffscreenNotes);
     // Widget tests never reach the sound card; they check what was asked of it.
     SetWavePlayer(&RecordingWavePlayer::Instance());
     testing::InitGoogleTest(&argc, argv);

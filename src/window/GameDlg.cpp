@@ -1,0 +1,283 @@
+#include "GameDlg.h"
+
+#include "DialogTemplates.h"
+#include "FlagButton.h"
+#include "GameApp.h"
+#include "GameRound.h"
+#include "HighScoreNoticeDlg.h"
+#include "HighScoreTable.h"
+#include "Icons.h"
+#include "LetterEdit.h"
+#include "MessageDlg.h"
+#include "MessageFormat.h"
+#include "NoFocusButton.h"
+#include "PlayerSettings.h"
+#include "WordList.h"
+
+namespace {
+
+constexpr int IDD_GAME = 1201;
+constexpr int IDD_GUESS_ROW = 1202;
+constexpr int IDC_FLAG = 2000;
+constexpr int IDC_PLAYER = 2003;
+constexpr int IDC_FIRST_LETTER = 2200;
+constexpr int IDC_ROW_NUMBER = 2002;
+constexpr int IDC_ROW_PINS = 2001;
+constexpr int PROGRAM_ICON = 128;
+constexpr int ICON_PLAY = 1100;
+constexpr int ICON_DROP = 1101;
+constexpr int PIN_ICON_BASE = 1000;
+
+constexpr int ID_SOUND = 1404;
+constexpr int ID_NEW_GAME = 1405;
+constexpr int ID_EXIT = 1408;
+
+constexpr int SND_WIN = 4000;
+constexpr int SND_ROW = 4001;
+constexpr int SND_NEW_GAME = 4002;
+constexpr int SND_CLOSE = 4007;
+constexpr int SND_QUESTION = 4010;
+constexpr int SND_SOUND_ON = 4012;
+
+constexpr int STR_ABORT_GAME = 10012;
+
+} // namespace
+
+CGameDlg::CGameDlg(QWidget* pParent) : CBaseDlg(IDD_GAME, pParent), m_hIcon(LoadIconRes(PROGRAM_ICON))
+{
+}
+
+CGameDlg::~CGameDlg()
+{
+    // The player's settings live in memory during the game; closing the window stores them.
+    if (m_pPlayer)
+        m_pPlayer->Save();
+    ClearGuessRows();
+}
+
+QWidget* CGameDlg::CreateControl(const DlgItem& item, QWidget* pParent)
+{
+    switch (item.nId) {
+    case IDC_FLAG:
+        return m_btnFlag = new CFlagButton(pParent);
+    case IDC_PLAYER:
+        return m_btnPlayer = new CNoFocusButton(pParent);
+    case IDOK:
+        return m_btnGo = new CNoFocusButton(pParent);
+    case IDC_FIRST_LETTER:
+    case IDC_FIRST_LETTER + 1:
+    case IDC_FIRST_LETTER + 2:
+    case IDC_FIRST_LETTER + 3: {
+        auto* pCell = new CLetterEdit(pParent);
+        m_editLetter[item.nId - IDC_FIRST_LETTER] = pCell;
+        connect(pCell, &CLetterEdit::textChanged, this, &CGameDlg::OnLetterChange);
+        return pCell;
+    }
+    default:
+        return nullptr;
+    }
+}
+
+bool CGameDlg::OnInitDialog()
+{
+    m_btnFlag->m_pGame = m_pGame;
+    m_btnFlag->m_pPlayer = m_pPlayer;
+    CBaseDlg::OnInitDialog();
+    setWindowIcon(m_hIcon);
+    RecordInitialSize();
+    ResetEntryRow();
+    UpdatePlayerButton();
+    UpdateFlagButton();
+    if (theApp.m_bAutoStart)
+        StartNewGame(true);
+    return false;
+}
+
+bool CGameDlg::OnCommand(int nId)
+{
+    if (theApp.OnCmdMsg(nId, this))
+        return true;
+    switch (nId) {
+    case ID_SOUND:
+        OnSound();
+        return true;
+    case ID_NEW_GAME:
+        StartNewGame(true);
+        return true;
+    case ID_EXIT:
+        OnCancel();
+        return true;
+    default:
+        return CBaseDlg::OnCommand(nId);
+    }
+}
+
+void CGameDlg::RecordInitialSize()
+{
+    // Qt's sizes are those of the client area; the frame is the window manager's.
+    m_nInitClientHeight = static_cast<std::int16_t>(height());
+    m_nInitWindowHeight = static_cast<std::int16_t>(height());
+    m_nInitWindowWidth = static_cast<std::int16_t>(width());
+}
+
+void CGameDlg::ResetEntryRow()
+{
+    const bool bRunning = !m_pGame->m_bFinished;
+    for (CLetterEdit* pCell : m_editLetter) {
+        pCell->clear();
+        pCell->setEnabled(bRunning);
+    }
+    if (bRunning)
+        m_editLetter[0]->setFocus();
+    SetButtonIcon(IDOK, bRunning ? ICON_DROP : ICON_PLAY);
+    // Clearing an empty cell reports no change, yet the go button must follow the new game.
+    OnLetterChange();
+}
+
+void CGameDlg::OnLetterChange()
+{
+    bool bComplete = true;
+    for (const CLetterEdit* pCell : m_editLetter)
+        bComplete = bComplete && pCell->GetLetter() != 0;
+    EnableItem(IDOK, m_pGame->m_bFinished || bComplete);
+}
+
+void CGameDlg::UpdatePlayerButton()
+{
+    SetItemText(IDC_PLAYER, m_pPlayer->m_strName);
+}
+
+void CGameDlg::UpdateFlagButton()
+{
+    SetButtonIcon(IDC_FLAG, DictionaryResourceId(m_pGame->m_nDict));
+}
+
+void CGameDlg::UpdateClockText()
+{
+    SetItemText(IDC_PLAYER, QStringLiteral("%1 - %2").arg(m_pPlayer->m_strName,
+                                                           m_pGame->GetElapsedText()));
+}
+
+void CGameDlg::StartClock()
+{
+    SetTimer(m_nTimerId, 1000);
+    UpdateClockText();
+}
+
+void CGameDlg::StopClock()
+{
+    UpdateClockText();
+    KillTimer(m_nTimerId);
+}
+
+void CGameDlg::OnTimer(int)
+{
+    UpdateClockText();
+}
+
+int CGameDlg::ConfirmAbort(int nTextId, int nInsertId)
+{
+    if (m_pGame->m_bFinished || m_rows.isEmpty())
+        return IDOK;
+    QString strText = theApp.LoadLangString(nTextId);
+    if (nInsertId)
+        strText = FormatMessageText(strText, theApp.LoadLangString(nInsertId));
+    return ShowMessageDlg(strText, CMessageDlg::MB_YES_NO, SND_QUESTION);
+}
+
+void CGameDlg::StartNewGame(bool bAskFirst)
+{
+    if (bAskFirst && ConfirmAbort(STR_ABORT_GAME) != IDOK)
+        return;
+    m_pGame->NewRound();
+    theApp.PlaySoundRes(SND_NEW_GAME, true);
+    ClearGuessRows();
+    ResetEntryRow();
+    StartClock();
+    setFixedSize(m_nInitWindowWidth, m_nInitWindowHeight);
+}
+
+void CGameDlg::OnOK()
+{
+    if (m_pGame->m_bFinished) {
+        StartNewGame(true);
+        return;
+    }
+    char szGuess[5] = {};
+    for (int i = 0; i < 4; ++i)
+        szGuess[i] = m_editLetter[i]->GetLetter();
+    std::int16_t nBlack = 0;
+    std::int16_t nWhite = 0;
+    m_pGame->Score(szGuess, nBlack, nWhite);
+    AddGuessRow(nBlack, nWhite);
+    if (m_pGame->m_bFinished) {
+        OnWin();
+        return;
+    }
+    for (CLetterEdit* pCell : m_editLetter)
+        pCell->clear();
+    m_editLetter[0]->setFocus();
+}
+
+void CGameDlg::OnWin()
+{
+    StopClock();
+    SetButtonIcon(IDOK, ICON_PLAY);
+    m_btnGo->setFocus();
+    for (CLetterEdit* pCell : m_editLetter)
+        pCell->setEnabled(false);
+    if (m_pGame->m_bCheated)
+        return;
+    theApp.PlaySoundRes(SND_WIN, true);
+    const bool bFull = m_pHighScores->GetCount() >= MAX_HIGH_SCORES;
+    const int nPlace = m_pHighScores->AddWonGame(*m_pGame, *m_pPlayer);
+    // Entering a table with room is news only when the game beats an earlier entry.
+    if (nPlace > 0 && (bFull || nPlace < m_pHighScores->GetCount()))
+        ShowHighScoreNotice(nPlace);
+}
+
+void CGameDlg::ShowHighScoreNotice(int nPlace)
+{
+    CHighScoreNoticeDlg dlg(static_cast<std::uint16_t>(nPlace), this);
+    dlg.DoModal();
+}
+
+void CGameDlg::OnSound()
+{
+    m_pPlayer->m_bSound = !m_pPlayer->m_bSound;
+    if (m_pPlayer->m_bSound)
+        theApp.PlaySoundRes(SND_SOUND_ON, true);
+}
+
+void CGameDlg::OnCancel()
+{
+    if (ConfirmAbort(STR_ABORT_GAME) != IDOK)
+        return;
+    theApp.PlaySoundRes(SND_CLOSE, false);
+    CBaseDlg::OnCancel();
+}
+
+void CGameDlg::AddGuessRow(std::int16_t nBlack, std::int16_t nWhite)
+{
+    theApp.PlaySoundRes(SND_ROW, true);
+    auto* pRow = new CBaseDlg(IDD_GUESS_ROW, this);
+    pRow->Create();
+    const int nRowHeight = pRow->height();
+    setFixedSize(m_nInitWindowWidth, height() + nRowHeight);
+    // Older rows move one row down; the newest sits right under the entry row.
+    for (CBaseDlg* pOlder : std::as_const(m_rows))
+        pOlder->move(0, pOlder->y() + nRowHeight);
+    pRow->move(0, m_nInitClientHeight);
+    pRow->show();
+    pRow->SetStaticIcon(IDC_ROW_PINS, PIN_ICON_BASE + 10 * nBlack + nWhite);
+    for (int i = 0; i < 4; ++i)
+        pRow->SetItemChar(IDC_FIRST_LETTER + i, QChar::fromLatin1(m_editLetter[i]->GetLetter()));
+    pRow->SetItemText(IDC_ROW_NUMBER, QString::number(m_rows.size() + 1));
+    m_rows.append(pRow);
+}
+
+void CGameDlg::ClearGuessRows()
+{
+    qDeleteAll(m_rows);
+    m_rows.clear();
+}

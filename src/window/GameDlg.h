@@ -1,0 +1,67 @@
+#pragma once
+
+#include "BaseDlg.h"
+
+#include <QList>
+#include <QIcon>
+#include <cstdint>
+
+class CGameRound;
+class CPlayerSettings;
+class CHighScoreTable;
+class CFlagButton;
+class CNoFocusButton;
+class CLetterEdit;
+
+// The main window: who plays and for how long, the flag of the dictionary, the four letter
+// cells and the go button, with one guess row per scored guess below, newest on top.
+class CGameDlg : public CBaseDlg {
+    Q_OBJECT
+public:
+    explicit CGameDlg(QWidget* pParent = nullptr);
+    ~CGameDlg() override;
+
+    bool OnCommand(int nId) override;
+
+    CGameRound* m_pGame = nullptr;             // not owned
+    CPlayerSettings* m_pPlayer = nullptr;      // not owned
+    CHighScoreTable* m_pHighScores = nullptr;  // not owned
+
+    // The guess rows, oldest first; owned.
+    const QList<CBaseDlg*>& Rows() const { return m_rows; }
+
+protected:
+    QWidget* CreateControl(const DlgItem& item, QWidget* pParent) override;
+    bool OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    void OnTimer(int nId) override;
+
+private:
+    void RecordInitialSize();
+    void ResetEntryRow();
+    void UpdatePlayerButton();
+    void UpdateFlagButton();
+    void UpdateClockText();
+    void StartClock();
+    void StopClock();
+    void StartNewGame(bool bAskFirst);
+    int ConfirmAbort(int nTextId, int nInsertId = 0);
+    void AddGuessRow(std::int16_t nBlack, std::int16_t nWhite);
+    void ClearGuessRows();
+    void ShowHighScoreNotice(int nPlace);
+    void OnLetterChange();
+    void OnSound();
+    void OnWin();
+
+    QIcon m_hIcon;
+    CFlagButton* m_btnFlag = nullptr;
+    CNoFocusButton* m_btnPlayer = nullptr;
+    CNoFocusButton* m_btnGo = nullptr;
+    CLetterEdit* m_editLetter[4] = {};
+    std::int16_t m_nInitClientHeight = -1;
+    std::int16_t m_nInitWindowHeight = -1;
+    std::int16_t m_nInitWindowWidth = -1;
+    const int m_nTimerId = 202;
+    QList<CBaseDlg*> m_rows;
+};
