@@ -11,6 +11,13 @@
 
 namespace {
 
+// Qt's buttons centre their text; a style sheet moves it left and keeps the button look.
+const QString LEFT_ALIGNED_BUTTON = QStringLiteral(
+    "QPushButton { text-align: left; padding: 0px 4px; border: 1px solid palette(mid);"
+    " border-radius: 3px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+    " stop:0 palette(light), stop:1 palette(button)); }"
+    "QPushButton:pressed { background: palette(mid); }");
+
 QFont TemplateFont(const DlgTemplate& dlg)
 {
     // A missing face (Georgia, Tahoma) falls back to fontconfig's nearest match.
@@ -30,7 +37,7 @@ void StylePushButton(QPushButton* pButton, const DlgItem& item)
     pButton->setText(QString::fromUtf8(item.pszText));
     pButton->setDefault(item.nStyle & ITEM_DEFAULT);
     if (!(item.nStyle & ITEM_CENTER) && (item.nStyle & ITEM_VCENTER))
-        pButton->setStyleSheet(QStringLiteral("text-align: left; padding-left: 3px;"));
+        pButton->setStyleSheet(LEFT_ALIGNED_BUTTON);
 }
 
 void StyleEdit(QLineEdit* pEdit, const DlgItem& item)
