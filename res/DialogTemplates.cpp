@@ -1,6 +1,7 @@
 #include "DialogTemplates.h"
 
-namespace {
+namespace
+{
 
 using enum DlgItemKind;
 

@@ -1,6 +1,7 @@
 #include "MenuResource.h"
 
-namespace {
+namespace
+{
 
 using enum MenuItemKind;
 

@@ -7,8 +7,8 @@ enum class MenuItemKind { String, Separator, Popup };
 
 struct MenuItemRes {
     MenuItemKind kind;
-    int nId;             // command id of a string item; 0 otherwise
-    const char* pszText; // UTF-8 with & before the mnemonic; popup title for a popup
+    int nId;                            // command id of a string item; 0 otherwise
+    const char* pszText;                // UTF-8 with & before the mnemonic; popup title for a popup
     std::span<const MenuItemRes> items; // a popup's content
 };
 

@@ -1,6 +1,7 @@
 #include "StringTable.h"
 
-namespace {
+namespace
+{
 
 struct StringRow {
     int nId;
@@ -53,9 +54,13 @@ constexpr StringRow STRING_TABLE[] = {
     {10019, "Don't you think it's more fun trying to guess it yourself?"},
     {10020, "OK, then... the word is '%1'"},
     {10021, "%1!d! words"},
-    {10022, "Try to guess the secret word!\nFor every guess, you'll get a number of pins: a black pin for every letter on the correct position, and a white pin for a letter correct but on the wrong position."},
-    {10023, "Four black pins means they're all correct, and that's the end of the game. Hit the 'play' button on the right to start another game."},
-    {10024, "Tip: if you're really stuck, try holding the 'Shift' key while clicking the 'Flag' menu button..."},
+    {10022, "Try to guess the secret word!\nFor every guess, you'll get a number of pins: a black "
+            "pin for every letter on the correct position, and a white pin for a letter correct "
+            "but on the wrong position."},
+    {10023, "Four black pins means they're all correct, and that's the end of the game. Hit the "
+            "'play' button on the right to start another game."},
+    {10024, "Tip: if you're really stuck, try holding the 'Shift' key while clicking the 'Flag' "
+            "menu button..."},
     {10025, "Enter word:"},
     {10026, "High Scores"},
     {10027, "&Clear All"},
@@ -88,9 +93,13 @@ constexpr StringRow STRING_TABLE[] = {
     {11019, "Denk je niet dat het leuker is het woord zelf te raden?"},
     {11020, "OK dan... het woord is '%1'"},
     {11021, "%1!d! woorden"},
-    {11022, "Probeer het verborgen woord te raden!\nVoor elke poging krijg je een aantal pinnetjes: een zwart voor elke correcte letter, en een wit voor elke juiste letter die niet op de juiste plaats staat."},
-    {11023, "Wanneer je het woord geraden hebt, krijg je vier zwarte pinnetjes, en dat is het einde van het spel. Klik de knop aan de rechterkant om een nieuw spel te beginnen."},
-    {11024, "Tip: wanneer het echt niet lukt het woord te raden, probeer eens de 'Shift' toets in te drukken terwijl je op het vlaggetje klikt..."},
+    {11022, "Probeer het verborgen woord te raden!\nVoor elke poging krijg je een aantal "
+            "pinnetjes: een zwart voor elke correcte letter, en een wit voor elke juiste letter "
+            "die niet op de juiste plaats staat."},
+    {11023, "Wanneer je het woord geraden hebt, krijg je vier zwarte pinnetjes, en dat is het "
+            "einde van het spel. Klik de knop aan de rechterkant om een nieuw spel te beginnen."},
+    {11024, "Tip: wanneer het echt niet lukt het woord te raden, probeer eens de 'Shift' toets in "
+            "te drukken terwijl je op het vlaggetje klikt..."},
     {11025, "Vul woord in:"},
     {11026, "Hoogste scores"},
     {11027, "Alles &wissen"},

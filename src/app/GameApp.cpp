@@ -13,6 +13,7 @@
 #include "RegKey.h"
 #include "RegLayout.h"
 #include "Resources.h"
+#include "SoundIds.h"
 #include "StringTable.h"
 #include "WavePlayer.h"
 
@@ -21,14 +22,13 @@
 
 CGameApp theApp;
 
-namespace {
+namespace
+{
 
 constexpr int ID_HIGH_SCORES = 1411;
-constexpr int SND_HIGH_SCORES = 4006;
 
 // Runs a player dialog and hands back its result and the name it ended with.
-template <class Dialog>
-int RunPlayerDialog(QString& strName)
+template <class Dialog> int RunPlayerDialog(QString& strName)
 {
     Dialog dlg;
     const int nResult = dlg.DoModal();

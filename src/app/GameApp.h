@@ -11,7 +11,8 @@ class QWidget;
 
 // The application object: the state the whole program shares. main() builds the
 // QApplication and hands control to theApp.InitInstance().
-class CGameApp : public QObject {
+class CGameApp : public QObject
+{
     Q_OBJECT
 public:
     CGameApp();
@@ -35,13 +36,12 @@ public:
     QString LoadLangString(int nId) const;
     void PlaySoundRes(int nId, bool bAsync) const;
 
-
     int m_nProgLang = 0;
     bool m_bAutoStart = true;
-    CGameRound* m_pGame = nullptr;             // owned
-    CPlayerSettings* m_pPlayer = nullptr;      // owned
-    CHighScoreTable* m_pHighScores = nullptr;  // owned
-    CHelpDlg* m_pHelpDlg = nullptr;            // owned while the help window is open
+    CGameRound* m_pGame = nullptr;            // owned
+    CPlayerSettings* m_pPlayer = nullptr;     // owned
+    CHighScoreTable* m_pHighScores = nullptr; // owned
+    CHelpDlg* m_pHelpDlg = nullptr;           // owned while the help window is open
 };
 
 extern CGameApp theApp;

@@ -10,7 +10,8 @@ struct DlgItem;
 // The base of every dialog: built from a dialog template, with small operations on its
 // controls by id (each does nothing for an id the dialog lacks) and one integer command
 // dispatch that its buttons and menus feed.
-class CBaseDlg : public QDialog {
+class CBaseDlg : public QDialog
+{
     Q_OBJECT
 public:
     explicit CBaseDlg(int nTemplateId, QWidget* pParent = nullptr);

@@ -6,6 +6,7 @@
 #include "GameRound.h"
 #include "HighScoreTable.h"
 #include "MessageDlg.h"
+#include "SoundIds.h"
 #include "WordList.h"
 
 #include <QHeaderView>
@@ -118,7 +119,7 @@ bool CHighScoresDlg::OnCommand(int nId)
 
 void CHighScoresDlg::OnClearAll()
 {
-    if (ShowMessageDlg(theApp.LoadLangString(10028), CMessageDlg::MB_YES_NO, 4010) != IDOK)
+    if (ShowMessageDlg(theApp.LoadLangString(10028), CMessageDlg::MB_YES_NO, SND_QUESTION) != IDOK)
         return;
     if (m_pTable)
         m_pTable->ClearAll();
@@ -131,5 +132,5 @@ void CHighScoresDlg::OnClearAll()
 void CHighScoresDlg::done(int nResult)
 {
     CBaseDlg::done(nResult);
-    theApp.PlaySoundRes(4009, false);
+    theApp.PlaySoundRes(SND_WINDOW_CLOSED, false);
 }

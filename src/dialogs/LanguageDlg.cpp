@@ -1,6 +1,7 @@
 #include "LanguageDlg.h"
 
-namespace {
+namespace
+{
 constexpr int IDD_LANGUAGE = 1208;
 constexpr int IDC_ENGLISH = 201;
 constexpr int IDC_DUTCH = 202;

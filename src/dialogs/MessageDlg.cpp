@@ -5,7 +5,8 @@
 
 #include <QLabel>
 
-namespace {
+namespace
+{
 constexpr int IDD_MESSAGE = 1210;
 constexpr int IDC_TEXT = 3005;
 constexpr int IDC_ICON = 3008;

@@ -3,7 +3,8 @@
 #include "BaseDlg.h"
 
 // The program's own message box: the text, one of three button sets and a sound.
-class CMessageDlg : public CBaseDlg {
+class CMessageDlg : public CBaseDlg
+{
     Q_OBJECT
 public:
     enum ButtonSet { MB_OK_ONLY = 0, MB_OK_CANCEL = 1, MB_YES_NO = 2 };

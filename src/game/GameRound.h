@@ -8,7 +8,8 @@ QString FormatTime(int nSeconds);
 
 // The one game being played: the secret word, its dictionary, the guesses and the clock.
 // The main window and the high score table read the fields directly.
-class CGameRound {
+class CGameRound
+{
 public:
     CGameRound();
 
@@ -22,10 +23,10 @@ public:
     int GetElapsedSeconds() const;
     QString GetElapsedText() const;
 
-    char m_szWord[4];       // no terminator; zero bytes when no word could be picked
-    int m_nDict;            // -1 until a dictionary is assigned
-    bool m_bFinished;       // no game running
-    bool m_bCheated;        // word revealed or set by hand in this game
+    char m_szWord[4]; // no terminator; zero bytes when no word could be picked
+    int m_nDict;      // -1 until a dictionary is assigned
+    bool m_bFinished; // no game running
+    bool m_bCheated;  // word revealed or set by hand in this game
     std::int16_t m_nGuesses;
     std::uint32_t m_dwStart; // tick count at the start
     std::uint32_t m_dwEnd;   // tick count at the win; 0 while running

@@ -17,7 +17,8 @@ quint16 DictionaryResourceId(int nDict);
 // Copies a random word of the slot into szWord; false (szWord untouched) when the slot has no list.
 bool PickRandomWord(int nDict, char szWord[4]);
 
-// Replaces arWords by the slot's whole list and returns its size; 0 (arWords untouched) without a list.
+// Replaces arWords by the slot's whole list and returns its size; 0 (arWords untouched) without a
+// list.
 int LoadWordList(int nDict, QStringList& arWords);
 
 // The two-letter code or the native name; empty for an invalid slot.

@@ -9,7 +9,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-namespace {
+namespace
+{
 
 // Qt's buttons centre their text; a style sheet moves it left and keeps the button look.
 const QString LEFT_ALIGNED_BUTTON = QStringLiteral(
@@ -146,9 +147,9 @@ Qt::WindowFlags WindowFlagsFor(const DlgTemplate& dlg)
 QSize DialogUnitsToPixels(const DlgTemplate& dlg, int cx, int cy)
 {
     const QFontMetricsF metrics(TemplateFont(dlg));
-    const qreal rAvgCharWidth =
-        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-        52.0;
+    const qreal rAvgCharWidth = metrics.horizontalAdvance(QStringLiteral(
+                                    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                                52.0;
     return QSize(qRound(cx * rAvgCharWidth / 4.0), qRound(cy * metrics.height() / 8.0));
 }
 

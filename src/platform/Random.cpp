@@ -1,6 +1,7 @@
 #include "Random.h"
 
-namespace {
+namespace
+{
 unsigned int g_nState = 1;
 }
 

@@ -2,7 +2,8 @@
 
 #include <QDeadlineTimer>
 
-namespace {
+namespace
+{
 
 std::uint32_t RealTicks()
 {

@@ -5,7 +5,8 @@
 // Plays a complete RIFF WAVE clip held in memory. Asynchronous play returns at once;
 // synchronous play returns when the clip has ended. A new clip cuts off the one playing.
 // Any failure (no audio device, no sound server, a clip it cannot play) is silent.
-class IWavePlayer {
+class IWavePlayer
+{
 public:
     virtual ~IWavePlayer() = default;
     virtual void Play(const QByteArray& wave, bool bAsync) = 0;

@@ -4,7 +4,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace {
+namespace
+{
 
 QString g_strUserFile;
 QString g_strMachineFile;

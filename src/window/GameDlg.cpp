@@ -12,9 +12,11 @@
 #include "MessageFormat.h"
 #include "NoFocusButton.h"
 #include "PlayerSettings.h"
+#include "SoundIds.h"
 #include "WordList.h"
 
-namespace {
+namespace
+{
 
 constexpr int IDD_GAME = 1201;
 constexpr int IDD_GUESS_ROW = 1202;
@@ -32,18 +34,12 @@ constexpr int ID_SOUND = 1404;
 constexpr int ID_NEW_GAME = 1405;
 constexpr int ID_EXIT = 1408;
 
-constexpr int SND_WIN = 4000;
-constexpr int SND_ROW = 4001;
-constexpr int SND_NEW_GAME = 4002;
-constexpr int SND_CLOSE = 4007;
-constexpr int SND_QUESTION = 4010;
-constexpr int SND_SOUND_ON = 4012;
-
 constexpr int STR_ABORT_GAME = 10012;
 
 } // namespace
 
-CGameDlg::CGameDlg(QWidget* pParent) : CBaseDlg(IDD_GAME, pParent), m_hIcon(LoadIconRes(PROGRAM_ICON))
+CGameDlg::CGameDlg(QWidget* pParent)
+    : CBaseDlg(IDD_GAME, pParent), m_hIcon(LoadIconRes(PROGRAM_ICON))
 {
 }
 
@@ -154,8 +150,8 @@ void CGameDlg::UpdateFlagButton()
 
 void CGameDlg::UpdateClockText()
 {
-    SetItemText(IDC_PLAYER, QStringLiteral("%1 - %2").arg(m_pPlayer->m_strName,
-                                                           m_pGame->GetElapsedText()));
+    SetItemText(IDC_PLAYER,
+                QStringLiteral("%1 - %2").arg(m_pPlayer->m_strName, m_pGame->GetElapsedText()));
 }
 
 void CGameDlg::StartClock()
@@ -253,7 +249,7 @@ void CGameDlg::OnCancel()
 {
     if (ConfirmAbort(STR_ABORT_GAME) != IDOK)
         return;
-    theApp.PlaySoundRes(SND_CLOSE, false);
+    theApp.PlaySoundRes(SND_EXIT, false);
     CBaseDlg::OnCancel();
 }
 

@@ -2,8 +2,8 @@
 
 #include "BaseDlg.h"
 
-#include <QList>
 #include <QIcon>
+#include <QList>
 #include <cstdint>
 
 class CGameRound;
@@ -15,7 +15,8 @@ class CLetterEdit;
 
 // The main window: who plays and for how long, the flag of the dictionary, the four letter
 // cells and the go button, with one guess row per scored guess below, newest on top.
-class CGameDlg : public CBaseDlg {
+class CGameDlg : public CBaseDlg
+{
     Q_OBJECT
 public:
     explicit CGameDlg(QWidget* pParent = nullptr);
@@ -23,9 +24,9 @@ public:
 
     bool OnCommand(int nId) override;
 
-    CGameRound* m_pGame = nullptr;             // not owned
-    CPlayerSettings* m_pPlayer = nullptr;      // not owned
-    CHighScoreTable* m_pHighScores = nullptr;  // not owned
+    CGameRound* m_pGame = nullptr;            // not owned
+    CPlayerSettings* m_pPlayer = nullptr;     // not owned
+    CHighScoreTable* m_pHighScores = nullptr; // not owned
 
     // The guess rows, oldest first; owned.
     const QList<CBaseDlg*>& Rows() const { return m_rows; }

@@ -3,6 +3,7 @@
 #include "DialogBuilder.h"
 #include "EntryFilter.h"
 #include "GameApp.h"
+#include "SoundIds.h"
 
 #include <QKeyEvent>
 #include <QProxyStyle>
@@ -12,10 +13,6 @@ namespace
 
 constexpr int FIRST_CELL = 2200;
 constexpr int LAST_CELL = 2203;
-
-constexpr int SOUND_LETTER = 4003;
-constexpr int SOUND_CLEAR = 4004;
-constexpr int SOUND_REFUSED = 4005;
 
 // A cell with its letter selected shows no caret, so that it reads as "type to replace";
 // an empty or unselected cell keeps its caret.
@@ -61,21 +58,21 @@ void CLetterEdit::keyPressEvent(QKeyEvent* pEvent)
     else if (ch == u' ')
         OnSpace();
     else
-        theApp.PlaySoundRes(SOUND_REFUSED, true);
+        theApp.PlaySoundRes(SND_REFUSED, true);
 }
 
 void CLetterEdit::OnLetter(QChar ch)
 {
     // setText, not insert: the replaced letter is not undoable.
     setText(QString(ch.toUpper()));
-    theApp.PlaySoundRes(SOUND_LETTER, true);
+    theApp.PlaySoundRes(SND_LETTER, true);
     const int nId = DlgCtrlId(this);
     FocusCell(nId < LAST_CELL ? nId + 1 : FIRST_CELL);
 }
 
 void CLetterEdit::OnBackspace()
 {
-    theApp.PlaySoundRes(SOUND_CLEAR, true);
+    theApp.PlaySoundRes(SND_CLEAR, true);
     backspace();
     const int nId = DlgCtrlId(this);
     if (nId > FIRST_CELL)
@@ -84,7 +81,7 @@ void CLetterEdit::OnBackspace()
 
 void CLetterEdit::OnSpace()
 {
-    theApp.PlaySoundRes(SOUND_CLEAR, true);
+    theApp.PlaySoundRes(SND_CLEAR, true);
     setText(QString());
 }
 
@@ -108,7 +105,7 @@ void CLetterEdit::mousePressEvent(QMouseEvent* pEvent)
         QLineEdit::mousePressEvent(pEvent);
         return;
     }
-    theApp.PlaySoundRes(SOUND_REFUSED, true);
+    theApp.PlaySoundRes(SND_REFUSED, true);
     setFocus(Qt::MouseFocusReason);
 }
 
