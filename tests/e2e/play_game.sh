@@ -41,7 +41,8 @@ MACHINE_REG=$TMP/data/Torvane/Kelvara/machine.reg
 XVFB_PID=
 PROG_PID=
 cleanup() {
-    [ -n "$PROG_PID" ] && kill -KILL "$PROG_PID" 2>/dev/null
+    # timeout passes TERM on to the program
+    [ -n "$PROG_PID" ] && kill -TERM "$PROG_PID" 2>/dev/null
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$TMP"
@@ -177,6 +178,8 @@ wait "$PROG_PID"
 status=$?
 PROG_PID=
 ((status == 0)) || fail "the program ended with status $status"
+# Failures fall back silently: any output is a Qt warning or a sanitizer report.
+[ -s "$TMP/program.log" ] && fail "the program wrote to its output"
 log "program ended"
 
 expect_value "$USER_REG" 'HKEY_CURRENT_USER\Software\Torvane\Kelvara\Settings' '"ProgLang"=dword:00000000'
