@@ -1,48 +1,26 @@
 #include "PlayerSettings.h"
-#include "RegKey.h"
 #include "TempRegistry.h"
 
 #include <gtest/gtest.h>
 
-// A new player takes the program language as dictionary and is stored only when saved.
-TEST(PlayerSettings, NewPlayerFollowsProgramLanguageUntilSaved)
+// Guards against new players ignoring the program language or stored unsaved, and name case.
+TEST(PlayerSettings, NewPlayerFollowsTheLanguageAndNamesIgnoreCase)
 {
     TempRegistry reg;
     int nProgLang = 1;
     CPlayerSettings player(nProgLang);
     player.Load("Anna");
-    EXPECT_TRUE(player.m_strName == "Anna" && player.m_nDict == 1);
-    EXPECT_TRUE(player.m_bSound && !player.m_bLower);
-    QStringList names{"stale"};
-    EXPECT_EQ(CPlayerSettings::ListPlayers(&names), 0);
-    EXPECT_TRUE(names.isEmpty() && CPlayerSettings::GetLastPlayer().isEmpty());
+    EXPECT_TRUE(player.m_nDict == 1 && player.m_bSound && !player.m_bLower);
+    EXPECT_TRUE(CPlayerSettings::ListPlayers() == 0 && CPlayerSettings::GetLastPlayer().isEmpty());
     nProgLang = 0;
     player.Load("Anna");
-    EXPECT_EQ(player.m_nDict, 0);
-    player.Save();
-    EXPECT_TRUE(CPlayerSettings::ListPlayers() == 1 && CPlayerSettings::GetLastPlayer() == "Anna");
-}
-
-// Names differing in case are one stored player; deleting one keeps "LastPlayer".
-TEST(PlayerSettings, StoredPlayersIgnoreCase)
-{
-    TempRegistry reg;
-    const int nProgLang = 0;
-    CPlayerSettings player(nProgLang);
-    player.Load("Anna");
-    player.m_nDict = 3;
     player.m_bSound = false;
     player.m_bLower = true;
     player.Save();
+    nProgLang = 1;
     player.Load("ANNA");
-    EXPECT_TRUE(player.m_nDict == 3 && !player.m_bSound && player.m_bLower);
-    CRegKey(HKEY_LOCAL_MACHINE, "Players\\Anna").SetInt("Sound", 7);
-    player.Load("anna");
-    EXPECT_TRUE(player.m_bSound);
-    player.Save();
-    QStringList names;
-    EXPECT_EQ(CPlayerSettings::ListPlayers(&names), 1);
-    EXPECT_EQ(names, QStringList{"Anna"});
+    EXPECT_TRUE(player.m_nDict == 0 && !player.m_bSound && player.m_bLower);
+    EXPECT_EQ(CPlayerSettings::ListPlayers(), 1);
     CPlayerSettings::DeletePlayer("ANNA");
-    EXPECT_TRUE(CPlayerSettings::ListPlayers() == 0 && CPlayerSettings::GetLastPlayer() == "anna");
+    EXPECT_TRUE(CPlayerSettings::ListPlayers() == 0 && CPlayerSettings::GetLastPlayer() == "Anna");
 }
