@@ -8,7 +8,7 @@ JOBS         ?= 2
 
 DEBS := g++ cmake make ninja-build pkg-config \
         qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev \
-        libgtest-dev fonts-dejavu-core \
+        libgtest-dev libxcb1-dev fonts-dejavu-core \
         xvfb xauth xdotool imagemagick
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
@@ -48,7 +48,8 @@ test-sanitize: deps
 	    ctest --output-on-failure -j$(JOBS) -LE e2e
 
 bench: build
-	$(BUILD)/tests/bench/kelvara_bench
+	cmake --build $(BUILD) -j$(JOBS) --target kelvara_bench
+	$(BUILD)/bench/kelvara_bench
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
