@@ -159,6 +159,7 @@ for guess in ABCD EFGH IJKL; do
     ((grown == ROW_HEIGHT)) || fail "guess $guess added $grown pixels, the first one $ROW_HEIGHT"
     last=$HEIGHT
 done
+sleep 0.5 # the window grows before its rows are painted; keep the picture a player sees
 import -window root "$OUT/e2e-shot.png" || fail "no screenshot"
 
 xdotool key Escape
