@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
-#include <QMouseEvent>
 #include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -23,11 +22,8 @@ protected:
     void SetUp() override
     {
         theApp.m_pPlayer = &m_player;
-        for (int i = 0; i < 4; ++i) {
-            m_cells << new CLetterEdit(&m_dlg);
-            m_cells[i]->setObjectName(QString::number(2200 + i));
-            m_cells[i]->setGeometry(30 * i, 0, 30, 30);
-        }
+        for (int i = 0; i < 4; ++i)
+            (m_cells << new CLetterEdit(&m_dlg)).last()->setObjectName(QString::number(2200 + i));
         m_dlg.show();
         QApplication::setActiveWindow(&m_dlg);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&m_dlg));
@@ -43,32 +39,18 @@ protected:
         m_cells[nFocus]->setFocus();
         RecordingWavePlayer::Instance().Clear();
     }
-    // Types into whichever cell has the focus; \b is Backspace, \x16 and \x18 Ctrl+V and Ctrl+X.
-    static void Type(const QString& strKeys)
-    {
-        for (QChar ch : strKeys) {
-            const bool bCtrl = ch.unicode() < 0x20 && ch != u'\b';
-            const auto key = Qt::Key(ch == u'\b' ? Qt::Key_Backspace
-                                                 : ch.toUpper().unicode() + (bCtrl ? 0x40 : 0));
-            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), key, QString(ch),
-                                bCtrl ? Qt::ControlModifier : Qt::NoModifier);
-        }
-    }
-    // The row, the focused cell, and whether it shows a selection and a caret.
+    // The row, the focused cell, and whether it shows a selection and a caret: "AB.. 1 sel".
     QString State() const
     {
         QString str;
         for (const CLetterEdit* pCell : m_cells)
             str += pCell->GetLetter() ? QChar::fromLatin1(pCell->GetLetter()) : u'.';
         const auto* pFocus = qobject_cast<CLetterEdit*>(QApplication::focusWidget());
-        str += QStringLiteral(" %1").arg(m_cells.indexOf(pFocus));
-        if (pFocus->hasSelectedText())
-            str += QStringLiteral(" sel");
-        if (pFocus->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, pFocus) > 0)
-            str += QStringLiteral(" caret");
-        return str;
+        const bool bCaret = pFocus->style()->pixelMetric(QStyle::PM_TextCursorWidth, {}, pFocus);
+        return str + QStringLiteral(" %1%2%3")
+                         .arg(m_cells.indexOf(pFocus))
+                         .arg(pFocus->hasSelectedText() ? " sel" : "", bCaret ? " caret" : "");
     }
-    static QList<int> Sounds() { return RecordingWavePlayer::Instance().SoundIds(); }
 
     CPlayerSettings m_player{theApp.m_nProgLang};
     QDialog m_dlg;
@@ -77,84 +59,75 @@ protected:
 
 } // namespace
 
-// Guards against a letter kept in lower case, added beside the old one, or not moving on.
-TEST_F(LetterCells, LetterFillsTheCellAndMovesOnWrappingAfterTheLast)
+// Guards against a key changing the wrong cell, moving wrongly, or sounding wrong.
+TEST_F(LetterCells, EachKeyFollowsTheOneLetterRuleWithItsSound)
 {
-    Start("....", 0);
-    Type("word");
-    EXPECT_EQ(State(), "WORD 0 sel");
+    QApplication::clipboard()->setText(QStringLiteral("Q")); // for Ctrl+V (\x16) to refuse
+    // row, focused cell, keys; row and focus after them, with the sound of every key
+    const std::tuple<const char*, int, const char*, const char*, int> cases[] = {
+        {"....", 0, "word", "WORD 0 sel", 4003},   // moves on, wraps after the last
+        {"ABC.", 2, "\b", "AB.. 1 sel", 4004},     // clears, steps back
+        {"AB..", 1, "\b\b", ".... 0 caret", 4004}, // but not before the first
+        {"AB..", 2, "\b  ", "A... 1 caret", 4004}, // Space clears in place
+        {"AB..", 1, "7-\xe9\x16\x18", "AB.. 1 sel", 4005}};
+    for (const auto& [pszRow, nFocus, pszKeys, pszAfter, nSound] : cases) {
+        Start(pszRow, nFocus);
+        for (QChar ch : QString::fromLatin1(pszKeys)) {
+            const bool bCtrl = ch < u' ' && ch != u'\b';
+            const auto key = ch == u'\b' ? Qt::Key_Backspace
+                                         : Qt::Key(ch.toUpper().unicode() | (bCtrl ? 0x40 : 0));
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), key, QString(ch),
+                                bCtrl ? Qt::ControlModifier : Qt::NoModifier);
+        }
+        EXPECT_EQ(State(), pszAfter) << pszKeys;
+        EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(),
+                  QList<int>(qsizetype(strlen(pszKeys)), nSound));
+    }
+    Start("WORD", 0); // a letter replaces the old one though the caret stands behind it
     QTest::keyClick(m_cells[0], Qt::Key_End);
-    Type("x");
+    QTest::keyClick(m_cells[0], 'x');
     EXPECT_EQ(State(), "XORD 1 sel");
-    EXPECT_EQ(Sounds(), QList<int>(5, 4003));
 }
 
-// Guards against Backspace or Space leaving a letter behind, moving wrongly, or staying silent.
-TEST_F(LetterCells, BackspaceStepsBackAndSpaceClearsInPlace)
-{
-    Start("ABC.", 2);
-    Type("\b");
-    EXPECT_EQ(State(), "AB.. 1 sel");
-    Type("\b\b");
-    EXPECT_EQ(State(), ".... 0 caret");
-    Start("AB..", 2);
-    Type("\b  ");
-    EXPECT_EQ(State(), "A... 1 caret");
-    EXPECT_EQ(Sounds(), QList<int>(3, 4004));
-}
-
-// Guards against a cell taking anything but one letter A to Z, by key, click or paste.
-TEST_F(LetterCells, OtherKeysClicksAndPasteKeepTheOneLetterRule)
+// Guards against a click placing a caret or dragging a selection, and paste beating a filter.
+TEST_F(LetterCells, ClicksOnlyFocusAndPasteGoesThroughEachFieldsFilter)
 {
     Start("AB..", 1);
-    QApplication::clipboard()->setText(QStringLiteral("Q"));
-    Type(QStringLiteral("7-\u00e9\x16\x18"));
-    EXPECT_EQ(State(), "AB.. 1 sel");
-    EXPECT_EQ(Sounds(), QList<int>(5, 4005));
-
-    const QPoint edge(25, 15), corner(1, 1); // a drag across the letter
-    QTest::mousePress(m_cells[0], Qt::LeftButton, {}, edge);
-    QMouseEvent drag(QEvent::MouseMove, corner, m_cells[0]->mapToGlobal(corner), Qt::NoButton,
-                     Qt::LeftButton, {});
-    QApplication::sendEvent(m_cells[0], &drag);
-    QTest::mouseRelease(m_cells[0], Qt::LeftButton, {}, corner);
+    QTest::mousePress(m_cells[0], Qt::LeftButton, {}, QPoint(25, 15)); // a drag across the letter
+    QTest::mouseMove(m_cells[0], QPoint(1, 1));
+    QTest::mouseRelease(m_cells[0], Qt::LeftButton, {}, QPoint(1, 1));
     EXPECT_EQ(State(), "AB.. 0 sel");
-    EXPECT_EQ(Sounds(), QList<int>(6, 4005));
+    EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(), QList<int>{4005});
 
-    for (const auto& [pszPaste, pszRow] :
-         {std::pair{"x", "XB.."}, {"7\u00e9", ".B.."}, {"ab", "AB.."}}) {
-        Start("CB..", 0);
-        QApplication::clipboard()->setText(QString::fromUtf8(pszPaste));
-        m_cells[0]->paste();
-        EXPECT_EQ(State().left(4), pszRow) << pszPaste;
-    }
-}
-
-// Guards against the characters that break the store, or too long a name, getting in.
-TEST(NameEdit, DropsForbiddenCharactersAndStopsAtFiftyTypedOrPasted)
-{
-    CNameEdit edit;
-    QTest::keyClicks(&edit, "a/b\\c:d;e");
-    edit.selectAll();
-    QTest::keyClick(&edit, Qt::Key_Slash);
-    EXPECT_EQ(edit.selectedText(), "abcde");
-    for (const QString& strPaste : {QStringLiteral("Jo/an;na\\:"), QString(60, u'y')}) {
+    CNameEdit name;
+    CWordEdit word;
+    Start("C...", 0);
+    const std::tuple<QLineEdit*, QString, QString> cases[] = {
+        {m_cells[0], "x", "X"},
+        {m_cells[1], "7\u00e9", ""},
+        {m_cells[2], "ab", "A"},
+        {&name, "Jo/an;na\\:", "Joanna"},
+        {&name, QString(60, u'y'), "Joanna" + QString(44, u'y')},
+        {&word, "x-Y z\u00e9", "xYz"}};
+    for (const auto& [pEdit, strPaste, strAfter] : cases) {
         QApplication::clipboard()->setText(strPaste);
-        edit.paste();
+        pEdit->paste();
+        EXPECT_EQ(pEdit->text(), strAfter) << strPaste.toStdString();
     }
-    QTest::keyClick(&edit, Qt::Key_X);
-    EXPECT_EQ(edit.text(), "Joanna" + QString(44, u'y'));
 }
 
-// Guards against anything but letters getting into the word field, or their case changing.
-TEST(WordEdit, TakesLettersOnlyTypedOrPasted)
+// Guards against a refused key reaching the name or word field, or wiping a selection.
+TEST(EntryFields, RefuseKeysOutsideTheirRule)
 {
-    CWordEdit edit;
-    QTest::keyClicks(&edit, "ab1c");
-    QTest::keyClick(&edit, Qt::Key_Backspace);
-    QApplication::clipboard()->setText(QStringLiteral("x-Y z\u00e9"));
-    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(edit.text(), "ab");
-    edit.paste();
-    EXPECT_EQ(edit.text(), "abxYz");
+    CNameEdit name;
+    QTest::keyClicks(&name, "a/b\\c:d;e");
+    name.selectAll();
+    QTest::keyClick(&name, Qt::Key_Slash);
+    EXPECT_EQ(name.selectedText(), "abcde");
+    CWordEdit word;
+    QTest::keyClicks(&word, "ab1c");
+    QTest::keyClick(&word, Qt::Key_Backspace);
+    QApplication::clipboard()->setText(QStringLiteral("xyz"));
+    QTest::keyClick(&word, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(word.text(), "ab");
 }

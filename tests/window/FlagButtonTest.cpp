@@ -27,28 +27,20 @@ QString Describe(const QMenu& menu)
     return items.join(u'|');
 }
 
-// Each language's menu, open for the dictionaries (%1), the sound check (%2) and the items
-// that Shift and Ctrl add (%3).
-const char DICTIONARIES[] = "[Deutsch|English|Español|Esperanto|Français|Gaelic|Italiano|"
-                            "Latinum*|Nederlands|Swahili|-|Info...]";
-const struct {
-    const char* pszTemplate;
-    const char* pszCheat;
-    const char* pszSetWord;
-} MENUS[] = {{"&Dictionary%1|&Program[English*|Nederlands]|&Sound%2|-|&New Game|Hi&gh Scores...%3|"
-              "-|&Help...|&About...|-|E&xit",
-              "&Cheat...", "Set Wo&rd..."},
-             {"&Woordenboek%1|&Programma[English|Nederlands*]|&Geluid%2|-|&Nieuw spel|"
-              "Hoogste s&cores...%3|-|&Help...|&Over...|-|A&fsluiten",
-              "&Spieken...", "Woo&rd instellen..."}};
+// Each language's menu with the sound check (%2), Cheat (%3) and Set Word (%4).
+const char* const MENUS[][3] = {
+    {"&Dictionary[%1]|&Program[English*|Nederlands]|&Sound%2|-|&New Game|Hi&gh Scores...%3%4|-|"
+     "&Help...|&About...|-|E&xit",
+     "|&Cheat...", "|Set Wo&rd..."},
+    {"&Woordenboek[%1]|&Programma[English|Nederlands*]|&Geluid%2|-|&Nieuw spel|"
+     "Hoogste s&cores...%3%4|-|&Help...|&Over...|-|A&fsluiten",
+     "|&Spieken...", "|Woo&rd instellen..."}};
+const QString DICTIONARIES = QStringLiteral("Deutsch|English|Español|Esperanto|Français|Gaelic|"
+                                            "Italiano|Latinum*|Nederlands|Swahili|-|Info...");
 
 struct CommandDlg : CBaseDlg {
     CommandDlg() : CBaseDlg(0) {}
-    bool OnCommand(int nId) override
-    {
-        m_commands << nId;
-        return true;
-    }
+    bool OnCommand(int nId) override { return m_commands.append(nId), true; }
     QList<int> m_commands;
 };
 
@@ -56,18 +48,6 @@ struct ProbeButton : CFlagButton {
     using CFlagButton::CFlagButton;
     using CFlagButton::initStyleOption;
 };
-
-// Runs act on the menu once it is open, then closes it if act has not.
-void WhenMenuOpens(std::function<void(QMenu*)> act)
-{
-    QTimer::singleShot(10, [act] {
-        if (QPointer<QMenu> pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            act(pMenu);
-            if (pMenu)
-                pMenu->close();
-        }
-    });
-}
 
 // The flag button in an active window that notes its commands; Latin is the dictionary.
 class Flag : public testing::Test
@@ -78,12 +58,28 @@ protected:
         m_game.m_nDict = 8;
         m_button->m_pGame = &m_game;
         m_button->m_pPlayer = &m_player;
-        m_button->setGeometry(20, 30, 24, 24);
         m_dlg.show();
         QApplication::setActiveWindow(&m_dlg);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&m_dlg));
     }
     void TearDown() override { theApp.m_nProgLang = 0; }
+
+    // Counts each menu that opens while the button gets the input, and presses key in it.
+    int Opened(const std::function<void()>& input, Qt::Key key = Qt::Key_Escape)
+    {
+        int nOpened = 0;
+        QObject scope; // no late call into this frame
+        QTimer::singleShot(10, &scope, [&] {
+            if (QPointer<QMenu> pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                ++nOpened;
+                EXPECT_EQ(pMenu->pos(), m_button->mapToGlobal(QPoint(0, m_button->height())));
+                QTest::keyClick(pMenu, key);
+            }
+        });
+        input();
+        QTest::qWait(30);
+        return nOpened;
+    }
 
     CGameRound m_game;
     CPlayerSettings m_player{theApp.m_nProgLang};
@@ -97,53 +93,36 @@ protected:
 TEST_F(Flag, MenuFollowsLanguageSoundGameAndModifiers)
 {
     for (int nCase = 0; nCase < 32; ++nCase) {
-        const bool bSound = nCase & 2, bFinished = nCase & 4, bShift = nCase & 8,
-                   bCtrl = nCase & 16;
-        const auto& text = MENUS[nCase & 1];
-        theApp.m_nProgLang = nCase & 1;
-        m_player.m_bSound = bSound;
-        m_game.m_bFinished = bFinished;
-        QString strExtras;
-        if (bShift)
-            strExtras += QStringLiteral("|") + text.pszCheat + (bFinished ? "~" : "");
-        if (bCtrl)
-            strExtras += QStringLiteral("|") + text.pszSetWord;
+        const auto& menuText = MENUS[theApp.m_nProgLang = nCase & 1];
+        m_player.m_bSound = nCase & 2;
+        m_game.m_bFinished = nCase & 4;
+        const bool bShift = nCase & 8, bCtrl = nCase & 16;
         QMenu menu;
-        ASSERT_TRUE(
-            m_button->BuildFlagMenu(menu, (bShift ? Qt::ShiftModifier : Qt::NoModifier) |
-                                              (bCtrl ? Qt::ControlModifier : Qt::NoModifier)));
-        EXPECT_EQ(Describe(menu),
-                  QString::fromUtf8(text.pszTemplate)
-                      .arg(QString::fromUtf8(DICTIONARIES), bSound ? "*" : "", strExtras))
+        ASSERT_TRUE(m_button->BuildFlagMenu(menu, Qt::KeyboardModifiers()
+                                                      .setFlag(Qt::ShiftModifier, bShift)
+                                                      .setFlag(Qt::ControlModifier, bCtrl)));
+        const QString strCheat = menuText[1] + QString(m_game.m_bFinished ? "~" : "");
+        EXPECT_EQ(Describe(menu), QString::fromUtf8(menuText[0])
+                                      .arg(DICTIONARIES, m_player.m_bSound ? "*" : "",
+                                           bShift ? strCheat : "", bCtrl ? menuText[2] : ""))
             << "case " << nCase;
     }
 }
 
-// Guards against the menu opening elsewhere or from the keyboard, reading the keys late, or its
-// choice getting lost; and against the focused button drawing a focus rectangle.
+// Guards against a menu opening elsewhere or from the keys, a lost choice, or a focus rectangle.
 TEST_F(Flag, PressOpensTheMenuBelowAndItsChoiceReachesTheDialog)
 {
     m_game.m_bFinished = false;
-    QPoint menuPos;
-    WhenMenuOpens([&](QMenu* pMenu) {
-        menuPos = pMenu->pos();
-        QTest::keyClick(pMenu, Qt::Key_C); // "&Cheat...", there only with Shift at the press
-    });
-    QTest::mouseClick(m_button, Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_EQ(menuPos, m_button->mapToGlobal(QPoint(0, m_button->height())));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !m_dlg.m_commands.isEmpty(); }));
-
-    int nOpened = 0;
-    WhenMenuOpens([&](QMenu*) { ++nOpened; }); // and closed without a choice
-    QTest::mouseClick(m_button, Qt::RightButton);
+    m_button->setGeometry(20, 30, 24, 24);
+    // "&Cheat...", there only with Shift at the press
+    EXPECT_EQ(
+        Opened([&] { QTest::mouseClick(m_button, Qt::LeftButton, Qt::ShiftModifier); }, Qt::Key_C),
+        1);
+    EXPECT_EQ(Opened([&] { QTest::mouseClick(m_button, Qt::RightButton); }), 1);
     m_button->setFocus();
-    WhenMenuOpens([&](QMenu*) { ++nOpened; });
-    QTest::keyClick(m_button, Qt::Key_Space);
-    QTest::qWait(30);
-    EXPECT_EQ(nOpened, 1);
+    EXPECT_EQ(Opened([&] { QTest::keyClick(m_button, Qt::Key_Space); }), 0);
     EXPECT_EQ(m_dlg.m_commands, QList<int>{1409});
     EXPECT_FALSE(m_button->isDown());
-
     QStyleOptionButton option;
     m_button->initStyleOption(&option);
     EXPECT_TRUE(m_button->hasFocus());
