@@ -17,5 +17,6 @@ IsolatedHome::IsolatedHome()
         QFile::setPermissions(strPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv(pszVar, strPath.toLocal8Bit());
     }
-    SetRegistryFiles(strRoot + QStringLiteral("/user.reg"), strRoot + QStringLiteral("/machine.reg"));
+    SetRegistryFiles(strRoot + QStringLiteral("/user.reg"),
+                     strRoot + QStringLiteral("/machine.reg"));
 }

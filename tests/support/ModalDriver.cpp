@@ -32,7 +32,8 @@ void Click(QWidget* pDialog, int nId)
         pButton->click();
 }
 
-class ModalWatcher::Poller : public QTimer {
+class ModalWatcher::Poller : public QTimer
+{
 public:
     Poller(ModalWatcher& watcher, std::function<void(QWidget*)> action)
     {

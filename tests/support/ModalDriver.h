@@ -16,7 +16,8 @@ void Click(QWidget* pDialog, int nId);
 
 // While it lives, every modal dialog that opens is handed to the action (once each),
 // which is expected to close it. Counts the dialogs it saw.
-class ModalWatcher {
+class ModalWatcher
+{
 public:
     explicit ModalWatcher(std::function<void(QWidget* pDialog)> action);
     ~ModalWatcher();

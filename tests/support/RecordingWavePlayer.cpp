@@ -2,7 +2,8 @@
 
 #include "Resources.h"
 
-namespace {
+namespace
+{
 
 int SoundIdOf(const QByteArray& wave)
 {

@@ -5,7 +5,8 @@
 #include <QList>
 
 // Stands in for the sound card: notes which clips were asked for, and how.
-class RecordingWavePlayer : public IWavePlayer {
+class RecordingWavePlayer : public IWavePlayer
+{
 public:
     struct Call {
         int nSoundId; // the clip's resource id, found by its content

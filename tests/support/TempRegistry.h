@@ -5,7 +5,8 @@
 
 // Fresh, empty registry files and XDG folders in a temporary folder, for the life of
 // the object; the previous files come back afterwards.
-class TempRegistry {
+class TempRegistry
+{
 public:
     TempRegistry();
     ~TempRegistry();

@@ -5,7 +5,8 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 QtMessageHandler g_previousHandler = nullptr;
 
