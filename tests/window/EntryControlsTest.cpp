@@ -15,24 +15,22 @@
 namespace
 {
 
-// The entry row: cells 2200 to 2203 in an active window, with the player's sound on.
-class LetterCells : public testing::Test
-{
-protected:
-    void SetUp() override
+// The entry row: cells 2200 to 2203 in a window, with the player's sound on.
+struct LetterCells : testing::Test {
+    LetterCells()
     {
         theApp.m_pPlayer = &m_player;
         for (int i = 0; i < 4; ++i)
             (m_cells << new CLetterEdit(&m_dlg)).last()->setObjectName(QString::number(2200 + i));
+    }
+    ~LetterCells() override { theApp.m_pPlayer = nullptr; }
+
+    // Activates the window, fills the row ("A.C." leaves two cells empty), focuses a cell anew.
+    void Start(const char* pszRow, int nFocus)
+    {
         m_dlg.show();
         QApplication::setActiveWindow(&m_dlg);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&m_dlg));
-    }
-    void TearDown() override { theApp.m_pPlayer = nullptr; }
-
-    // Fills the row ("A.C." leaves two cells empty) and gives one cell the focus anew.
-    void Start(const char* pszRow, int nFocus)
-    {
         m_cells[nFocus ^ 1]->setFocus();
         for (int i = 0; i < 4; ++i)
             m_cells[i]->setText(QString(QLatin1Char(pszRow[i])).remove(u'.'));
@@ -45,12 +43,11 @@ protected:
         QString str;
         for (const CLetterEdit* pCell : m_cells)
             str += pCell->GetLetter() ? QChar::fromLatin1(pCell->GetLetter()) : u'.';
-        const auto* pFocus = qobject_cast<CLetterEdit*>(QApplication::focusWidget());
-        const bool bCaret = pFocus->style()->pixelMetric(QStyle::PM_TextCursorWidth, {}, pFocus);
-        return str + QStringLiteral(" %1%2%3")
-                         .arg(m_cells.indexOf(pFocus))
-                         .arg(pFocus->hasSelectedText() ? " sel" : "", bCaret ? " caret" : "");
+        const auto* p = qobject_cast<CLetterEdit*>(QApplication::focusWidget());
+        str += " " + QString::number(m_cells.indexOf(p)) + (p->hasSelectedText() ? " sel" : "");
+        return str + (p->style()->pixelMetric(QStyle::PM_TextCursorWidth, {}, p) ? " caret" : "");
     }
+    static QList<int> Sounds() { return RecordingWavePlayer::Instance().SoundIds(); }
 
     CPlayerSettings m_player{theApp.m_nProgLang};
     QDialog m_dlg;
@@ -59,8 +56,9 @@ protected:
 
 } // namespace
 
-// Guards against a key changing the wrong cell, moving wrongly, or sounding wrong.
-TEST_F(LetterCells, EachKeyFollowsTheOneLetterRuleWithItsSound)
+// Guards against a key changing the wrong cell, moving wrongly, or sounding wrong, and a click
+// placing a caret or dragging a selection.
+TEST_F(LetterCells, EachKeyAndClickFollowsTheOneLetterRuleWithItsSound)
 {
     QApplication::clipboard()->setText(QStringLiteral("Q")); // for Ctrl+V (\x16) to refuse
     // row, focused cell, keys; row and focus after them, with the sound of every key
@@ -80,30 +78,28 @@ TEST_F(LetterCells, EachKeyFollowsTheOneLetterRuleWithItsSound)
                                 bCtrl ? Qt::ControlModifier : Qt::NoModifier);
         }
         EXPECT_EQ(State(), pszAfter) << pszKeys;
-        EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(),
-                  QList<int>(qsizetype(strlen(pszKeys)), nSound));
+        EXPECT_EQ(Sounds(), QList<int>(qsizetype(strlen(pszKeys)), nSound));
     }
     Start("WORD", 0); // a letter replaces the old one though the caret stands behind it
     QTest::keyClick(m_cells[0], Qt::Key_End);
     QTest::keyClick(m_cells[0], 'x');
     EXPECT_EQ(State(), "XORD 1 sel");
-}
-
-// Guards against a click placing a caret or dragging a selection, and paste beating a filter.
-TEST_F(LetterCells, ClicksOnlyFocusAndPasteGoesThroughEachFieldsFilter)
-{
     Start("AB..", 1);
     QTest::mousePress(m_cells[0], Qt::LeftButton, {}, QPoint(25, 15)); // a drag across the letter
     QTest::mouseMove(m_cells[0], QPoint(1, 1));
     QTest::mouseRelease(m_cells[0], Qt::LeftButton, {}, QPoint(1, 1));
     EXPECT_EQ(State(), "AB.. 0 sel");
-    EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(), QList<int>{4005});
+    EXPECT_EQ(Sounds(), QList<int>{4005});
+}
 
+// Guards against paste beating a field's filter, and a refused key reaching a field or wiping
+// a selection.
+TEST_F(LetterCells, PasteAndKeysGoThroughEachFieldsFilter)
+{
     CNameEdit name;
     CWordEdit word;
     Start("C...", 0);
     const std::tuple<QLineEdit*, QString, QString> cases[] = {
-        {m_cells[0], "x", "X"},
         {m_cells[1], "7\u00e9", ""},
         {m_cells[2], "ab", "A"},
         {&name, "Jo/an;na\\:", "Joanna"},
@@ -114,18 +110,12 @@ TEST_F(LetterCells, ClicksOnlyFocusAndPasteGoesThroughEachFieldsFilter)
         pEdit->paste();
         EXPECT_EQ(pEdit->text(), strAfter) << strPaste.toStdString();
     }
-}
-
-// Guards against a refused key reaching the name or word field, or wiping a selection.
-TEST(EntryFields, RefuseKeysOutsideTheirRule)
-{
-    CNameEdit name;
+    name.clear(), word.clear();
     QTest::keyClicks(&name, "a/b\\c:d;e");
+    QTest::keyClicks(&word, "ab1c");
     name.selectAll();
     QTest::keyClick(&name, Qt::Key_Slash);
     EXPECT_EQ(name.selectedText(), "abcde");
-    CWordEdit word;
-    QTest::keyClicks(&word, "ab1c");
     QTest::keyClick(&word, Qt::Key_Backspace);
     QApplication::clipboard()->setText(QStringLiteral("xyz"));
     QTest::keyClick(&word, Qt::Key_V, Qt::ControlModifier);
