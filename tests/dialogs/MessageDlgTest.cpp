@@ -12,56 +12,41 @@
 
 constexpr int ESCAPE = 0; // an answer: the Escape key instead of a button
 
-// Runs a box and answers it; strShown gets the captions of its visible buttons.
-static int RunBox(int nButtons, int nSound, int nAnswer, QString& strShown)
+// Runs a box and answers it; returns the result and the captions of its visible buttons.
+static QString RunBox(int nButtons, int nAnswer, int nSound = 0)
 {
     CMessageDlg dlg(QStringLiteral("Question?"), nButtons, nSound);
+    QString strShown;
     WhenModal([&](QWidget* pBox) {
         strShown = Button(pBox, IDOK)->text();
         if (Button(pBox, IDCANCEL)->isVisibleTo(pBox))
             strShown += '|' + Button(pBox, IDCANCEL)->text();
         nAnswer == ESCAPE ? QTest::keyClick(pBox, Qt::Key_Escape) : Click(pBox, nAnswer);
     });
-    return dlg.DoModal();
+    const int nResult = dlg.DoModal();
+    return (nResult == IDOK ? "IDOK " : nResult == IDCANCEL ? "IDCANCEL " : "other ") + strShown;
 }
 
-// Guards against wrong captions or results for the three button sets, and against Escape
-// being lost when the box has no Cancel button.
-TEST(MessageDlg, ButtonSetsShowTheirCaptionsAndAnswer)
-{
-    const struct {
-        int nLang, nButtons, nAnswer, nResult;
-        const char* pszShown;
-    } cases[] = {
-        {0, 0, IDOK, IDOK, "OK"},       {0, 1, IDCANCEL, IDCANCEL, "OK|Cancel"},
-        {0, 2, IDOK, IDOK, "&Yes|&No"}, {0, 2, IDCANCEL, IDCANCEL, "&Yes|&No"},
-        {1, 2, IDOK, IDOK, "&Ja|&Nee"}, {1, 1, IDCANCEL, IDCANCEL, "OK|Annuleren"},
-        {0, 0, ESCAPE, IDCANCEL, "OK"}, {0, 2, ESCAPE, IDCANCEL, "&Yes|&No"},
-    };
-    for (const auto& c : cases) {
-        theApp.m_nProgLang = c.nLang;
-        QString strShown;
-        EXPECT_EQ(RunBox(c.nButtons, 0, c.nAnswer, strShown), c.nResult);
-        EXPECT_EQ(strShown, c.pszShown) << c.nButtons << " " << c.nAnswer;
-    }
-    theApp.m_nProgLang = 0;
-}
-
-// Guards against the box's sound playing when none was asked for, or synchronously.
-TEST(MessageDlg, PlaysItsSoundOnOpeningOnlyWhenGivenOne)
+// Guards against wrong captions or results, a lost Escape, and a missing, stray or blocking sound.
+TEST(MessageDlg, ButtonSetsShowTheirCaptionsAndAnswerAndOnlyAGivenSoundPlays)
 {
     CPlayerSettings player(theApp.m_nProgLang); // sound on
     theApp.m_pPlayer = &player;
     RecordingWavePlayer::Instance().Clear();
-    QString strShown;
-    RunBox(2, 4010, ESCAPE, strShown);
-    RunBox(2, 0, ESCAPE, strShown);
-    player.m_bSound = false;
-    RunBox(2, 4011, ESCAPE, strShown);
+    const std::tuple<int, int, int, const char*> cases[] = {
+        {0, 0, IDOK, "IDOK OK"},           {0, 1, IDCANCEL, "IDCANCEL OK|Cancel"},
+        {0, 2, IDOK, "IDOK &Yes|&No"},     {1, 2, IDCANCEL, "IDCANCEL &Ja|&Nee"},
+        {1, 1, IDOK, "IDOK OK|Annuleren"}, {0, 0, ESCAPE, "IDCANCEL OK"}, // no Cancel to press
+    };
+    for (const auto& [nLang, nButtons, nAnswer, pszShown] : cases) {
+        theApp.m_nProgLang = nLang;
+        EXPECT_EQ(RunBox(nButtons, nAnswer), pszShown);
+    }
+    theApp.m_nProgLang = 0;
+    EXPECT_EQ(RunBox(2, ESCAPE, 4010), "IDCANCEL &Yes|&No");
     theApp.m_pPlayer = nullptr;
-    const auto& calls = RecordingWavePlayer::Instance().Calls();
-    ASSERT_EQ(calls.size(), 1);
-    EXPECT_TRUE(calls[0].nSoundId == 4010 && calls[0].bAsync);
+    ASSERT_EQ(RecordingWavePlayer::Instance().SoundIds(), QList<int>({4010}));
+    EXPECT_TRUE(RecordingWavePlayer::Instance().Calls()[0].bAsync);
 }
 
 // Guards against the language chooser closing on Escape or mixing up its flags.
