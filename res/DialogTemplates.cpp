@@ -50,9 +50,9 @@ constexpr DlgItem ITEMS_1204[] = {
 
 // The language chooser, shown before any language is known.
 constexpr DlgItem ITEMS_1208[] = {
-    {201, PushButton, "", 6, 6, 18, 18, ITEM_ICON | ITEM_STATICEDGE | ITEM_TABSTOP},
+    {201, PushButton, "", 6, 6, 18, 18, ITEM_ICON | ITEM_TABSTOP},
     {IDC_STATIC, Static, "English", 30, 6, 60, 18, ITEM_VCENTER},
-    {202, PushButton, "", 6, 30, 18, 18, ITEM_ICON | ITEM_STATICEDGE | ITEM_TABSTOP},
+    {202, PushButton, "", 6, 30, 18, 18, ITEM_ICON | ITEM_TABSTOP},
     {IDC_STATIC, Static, "Nederlands", 30, 30, 60, 18, ITEM_VCENTER},
 };
 

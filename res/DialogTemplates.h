@@ -26,7 +26,6 @@ enum DlgItemStyle : unsigned {
     ITEM_BORDER = 1u << 10,  // thin border
     ITEM_AUTOHSCROLL = 1u << 11,
     ITEM_VSCROLL = 1u << 12,
-    ITEM_STATICEDGE = 1u << 13,
 };
 
 // Dialog styles.

@@ -146,11 +146,18 @@ Qt::WindowFlags WindowFlagsFor(const DlgTemplate& dlg)
 
 QSize DialogUnitsToPixels(const DlgTemplate& dlg, int cx, int cy)
 {
-    const QFontMetricsF metrics(TemplateFont(dlg));
-    const qreal rAvgCharWidth = metrics.horizontalAdvance(QStringLiteral(
-                                    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-                                52.0;
-    return QSize(qRound(cx * rAvgCharWidth / 4.0), qRound(cy * metrics.height() / 8.0));
+    // Measured once per template: every guess builds a row, and each row converts a dozen
+    // rectangles.
+    static QHash<const DlgTemplate*, QSizeF> baseUnits;
+    auto it = baseUnits.find(&dlg);
+    if (it == baseUnits.end()) {
+        const QFontMetricsF metrics(TemplateFont(dlg));
+        const qreal rAvgCharWidth = metrics.horizontalAdvance(QStringLiteral(
+                                        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                                    52.0;
+        it = baseUnits.insert(&dlg, QSizeF(rAvgCharWidth, metrics.height()));
+    }
+    return QSize(qRound(cx * it->width() / 4.0), qRound(cy * it->height() / 8.0));
 }
 
 QHash<int, QWidget*> BuildDialog(const DlgTemplate& dlg, QDialog* pDialog,
