@@ -48,12 +48,43 @@ constexpr DlgItem ITEMS_1204[] = {
     {3004, PushButton, "&Delete", 48, 60, 36, 12, ITEM_TABSTOP},
 };
 
+// The dictionary chooser.
+constexpr DlgItem ITEMS_1205[] = {
+    {3006, ListBox, "", 6, 6, 72, 96,
+     ITEM_NOTIFY | ITEM_SORT | ITEM_VSCROLL | ITEM_BORDER | ITEM_TABSTOP},
+    {3007, ListBox, "", 84, 6, 42, 180,
+     ITEM_NOTIFY | ITEM_SORT | ITEM_NOSEL | ITEM_VSCROLL | ITEM_BORDER | ITEM_TABSTOP},
+    {3008, PushButton, "", 6, 108, 18, 18, ITEM_ICON | ITEM_CENTER | ITEM_TABSTOP},
+    {3009, Static, "", 30, 108, 48, 18, ITEM_VCENTER},
+    {IDOK, PushButton, "&Select", 6, 174, 72, 12, ITEM_DEFAULT | ITEM_TABSTOP},
+};
+
+// The about box.
+constexpr DlgItem ITEMS_1206[] = {
+    {3010, Static, "", 6, 6, 120, 24, 0},
+    {IDC_STATIC, Static, "\u00a9 2026", 6, 102, 30, 12, ITEM_VCENTER},
+    {3011, Static, "Torvane", 36, 102, 30, 12, ITEM_VCENTER},
+    {IDC_STATIC, StaticIcon, "128", 54, 48, 42, 42, 0},
+};
+
+// The help window.
+constexpr DlgItem ITEMS_1207[] = {
+    {3005, Static, "", 6, 6, 132, 132, 0},
+};
+
 // The language chooser, shown before any language is known.
 constexpr DlgItem ITEMS_1208[] = {
     {201, PushButton, "", 6, 6, 18, 18, ITEM_ICON | ITEM_TABSTOP},
     {IDC_STATIC, Static, "English", 30, 6, 60, 18, ITEM_VCENTER},
     {202, PushButton, "", 6, 30, 18, 18, ITEM_ICON | ITEM_TABSTOP},
     {IDC_STATIC, Static, "Nederlands", 30, 30, 60, 18, ITEM_VCENTER},
+};
+
+// Set Word.
+constexpr DlgItem ITEMS_1209[] = {
+    {IDOK, PushButton, "OK", 58, 18, 36, 12, ITEM_DEFAULT | ITEM_TABSTOP},
+    {3005, Static, "Enter word:", 6, 6, 88, 10, 0},
+    {3012, Edit, "", 6, 18, 46, 12, ITEM_BORDER | ITEM_TABSTOP | ITEM_AUTOHSCROLL},
 };
 
 // The program's own message box.
@@ -82,7 +113,11 @@ constexpr DlgTemplate TEMPLATES[] = {
     {1202, "", "Georgia", 12, 80, 15, DLG_CHILD, ITEMS_1202},
     {1203, "Kelvara", "Tahoma", 8, 160, 36, DLG_CAPTION, ITEMS_1203},
     {1204, "Kelvara", "Tahoma", 8, 132, 78, DLG_CAPTION | DLG_SYSMENU, ITEMS_1204},
+    {1205, "Dictionary", "Tahoma", 8, 130, 191, DLG_CAPTION | DLG_SYSMENU, ITEMS_1205},
+    {1206, "", "Tahoma", 8, 132, 119, DLG_THINBORDER, ITEMS_1206},
+    {1207, "Help", "Georgia", 8, 144, 144, DLG_CAPTION | DLG_SYSMENU, ITEMS_1207},
     {1208, "Select Language", "Tahoma", 8, 96, 54, DLG_CAPTION, ITEMS_1208},
+    {1209, "Kelvara", "Tahoma", 8, 100, 36, DLG_CAPTION | DLG_SYSMENU, ITEMS_1209},
     {1210, "Kelvara", "Tahoma", 8, 186, 72, DLG_CAPTION, ITEMS_1210},
     {1211, "High Scores", "Tahoma", 8, 240, 142, DLG_CAPTION | DLG_SYSMENU, ITEMS_1211},
     {1212, "", "Georgia", 12, 132, 24, DLG_THINBORDER, ITEMS_1212},

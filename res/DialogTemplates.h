@@ -26,6 +26,7 @@ enum DlgItemStyle : unsigned {
     ITEM_BORDER = 1u << 10,  // thin border
     ITEM_AUTOHSCROLL = 1u << 11,
     ITEM_VSCROLL = 1u << 12,
+    ITEM_NOSEL = 1u << 13, // list box whose items cannot be selected
 };
 
 // Dialog styles.
@@ -41,7 +42,7 @@ enum DlgStyle : unsigned {
 struct DlgItem {
     int nId;
     DlgItemKind kind;
-    const char* pszText; // UTF-8, the English text of the template
+    const char* pszText; // UTF-8, the English text of the template; a static icon's icon id
     int x, y, cx, cy;
     unsigned nStyle;
 };

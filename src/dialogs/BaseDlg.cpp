@@ -95,12 +95,7 @@ void CBaseDlg::SetButtonIcon(int nId, int nIconId)
 
 void CBaseDlg::SetStaticIcon(int nId, int nIconId)
 {
-    auto* pLabel = qobject_cast<QLabel*>(GetDlgItem(nId));
-    const QIcon icon = LoadIconRes(nIconId);
-    if (!pLabel || icon.isNull())
-        return;
-    const int nSide = qMax(8, qMin(pLabel->width(), pLabel->height()) - 2 * pLabel->frameWidth());
-    pLabel->setPixmap(icon.pixmap(QSize(nSide, nSide), pLabel->devicePixelRatioF()));
+    SetLabelIcon(qobject_cast<QLabel*>(GetDlgItem(nId)), nIconId);
 }
 
 void CBaseDlg::FocusItem(int nId)

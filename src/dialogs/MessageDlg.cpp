@@ -9,8 +9,6 @@ namespace
 {
 constexpr int IDD_MESSAGE = 1210;
 constexpr int IDC_TEXT = 3005;
-constexpr int IDC_ICON = 3008;
-constexpr int PROGRAM_ICON = 128;
 } // namespace
 
 CMessageDlg::CMessageDlg(const QString& strText, int nButtons, int nSound, QWidget* pParent)
@@ -27,7 +25,6 @@ void CMessageDlg::UpdateData(bool bSave)
 bool CMessageDlg::OnInitDialog()
 {
     CBaseDlg::OnInitDialog();
-    SetStaticIcon(IDC_ICON, PROGRAM_ICON);
     switch (m_nButtons) {
     case MB_OK_ONLY:
         SetItemText(IDOK, theApp.LoadLangString(10006));

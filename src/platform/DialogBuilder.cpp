@@ -1,5 +1,7 @@
 #include "DialogBuilder.h"
 
+#include "Icons.h"
+
 #include <QDialog>
 #include <QFontMetricsF>
 #include <QHeaderView>
@@ -54,6 +56,7 @@ void StyleStatic(QLabel* pLabel, const DlgItem& item)
         pLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     if (item.kind == DlgItemKind::StaticIcon) {
         pLabel->setAlignment(Qt::AlignCenter);
+        SetLabelIcon(pLabel, QByteArray(item.pszText).toInt());
         return;
     }
     pLabel->setAlignment(TextAlignment(item.nStyle));
@@ -65,6 +68,8 @@ void StyleStatic(QLabel* pLabel, const DlgItem& item)
 void StyleListBox(QListWidget* pList, const DlgItem& item)
 {
     pList->setSortingEnabled(item.nStyle & ITEM_SORT);
+    if (item.nStyle & ITEM_NOSEL)
+        pList->setSelectionMode(QAbstractItemView::NoSelection);
     pList->setVerticalScrollBarPolicy((item.nStyle & ITEM_VSCROLL) ? Qt::ScrollBarAsNeeded
                                                                    : Qt::ScrollBarAlwaysOff);
 }
