@@ -1,0 +1,72 @@
+#include "AboutDlg.h"
+
+#include "DialogTemplates.h"
+#include "GameApp.h"
+#include "HyperLink.h"
+#include "SoundIds.h"
+
+#include <QMouseEvent>
+
+namespace
+{
+
+constexpr int IDD_ABOUT = 1206;
+constexpr int IDC_NAME_VERSION = 3010;
+constexpr int IDC_LINK = 3011;
+constexpr const char* PRODUCT_NAME = "Kelvara";
+constexpr const char* PRODUCT_VERSION = "1.0";
+const QString MAKER_ADDRESS = QStringLiteral("https://torvane.example/kelvara");
+
+} // namespace
+
+CAboutDlg::CAboutDlg(QWidget* pParent) : CBaseDlg(IDD_ABOUT, pParent) {}
+
+QWidget* CAboutDlg::CreateControl(const DlgItem& item, QWidget* pParent)
+{
+    if (item.nId != IDC_LINK)
+        return nullptr;
+    return m_link = new CHyperLink(pParent);
+}
+
+bool CAboutDlg::OnInitDialog()
+{
+    CBaseDlg::OnInitDialog();
+    m_link->Attach();
+    theApp.PlaySoundRes(SND_ABOUT, true);
+    SetItemText(IDC_NAME_VERSION, QString::asprintf("%s %s", PRODUCT_NAME, PRODUCT_VERSION));
+    m_link->SetTarget(MAKER_ADDRESS);
+    m_link->SetTooltip(MAKER_ADDRESS);
+    // Keys and clicks are caught before the box or any of its controls would handle them.
+    installEventFilter(this);
+    for (QWidget* pChild : findChildren<QWidget*>())
+        pChild->installEventFilter(this);
+    return true;
+}
+
+bool CAboutDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    if (!IsClosingInput(pWatched, pEvent))
+        return CBaseDlg::eventFilter(pWatched, pEvent);
+    done(IDOK);
+    return true;
+}
+
+bool CAboutDlg::IsClosingInput(const QObject* pWatched, const QEvent* pEvent) const
+{
+    switch (pEvent->type()) {
+    case QEvent::KeyPress:
+        return true;
+    case QEvent::MouseButtonPress:
+        switch (static_cast<const QMouseEvent*>(pEvent)->button()) {
+        case Qt::LeftButton:
+            return pWatched != m_link;
+        case Qt::RightButton:
+        case Qt::MiddleButton:
+            return true;
+        default:
+            return false;
+        }
+    default:
+        return false;
+    }
+}
