@@ -1,0 +1,52 @@
+#include "SetWordDlg.h"
+
+#include "DialogTemplates.h"
+#include "GameApp.h"
+#include "WordEdit.h"
+
+namespace
+{
+
+constexpr int IDD_SET_WORD = 1209;
+constexpr int IDC_PROMPT = 3005;
+constexpr int IDC_WORD = 3012;
+constexpr int WORD_LENGTH = 4;
+
+} // namespace
+
+CSetWordDlg::CSetWordDlg(QWidget* pParent) : CBaseDlg(IDD_SET_WORD, pParent) {}
+
+QWidget* CSetWordDlg::CreateControl(const DlgItem& item, QWidget* pParent)
+{
+    if (item.nId != IDC_WORD)
+        return nullptr;
+    m_editWord = new CWordEdit(pParent);
+    connect(m_editWord, &CWordEdit::textChanged, this, &CSetWordDlg::OnWordChange);
+    return m_editWord;
+}
+
+bool CSetWordDlg::OnInitDialog()
+{
+    CBaseDlg::OnInitDialog();
+    SetItemText(IDC_PROMPT, theApp.LoadLangString(10025));
+    SetItemText(IDOK, theApp.LoadLangString(10006));
+    FocusItem(IDC_WORD);
+    OnWordChange();
+    return false;
+}
+
+void CSetWordDlg::UpdateData(bool bSave)
+{
+    if (!m_editWord)
+        return;
+    if (bSave)
+        m_strWord = m_editWord->text();
+    else
+        m_editWord->setText(m_strWord);
+}
+
+void CSetWordDlg::OnWordChange()
+{
+    SafeUpdateData(true);
+    EnableItem(IDOK, m_strWord.size() == WORD_LENGTH);
+}

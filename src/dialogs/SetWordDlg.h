@@ -1,0 +1,24 @@
+#pragma once
+
+#include "BaseDlg.h"
+
+class CWordEdit;
+
+// Asks for the secret word of the next game; OK is offered only for exactly four letters.
+class CSetWordDlg : public CBaseDlg
+{
+    Q_OBJECT
+public:
+    explicit CSetWordDlg(QWidget* pParent = nullptr);
+
+    QString m_strWord;
+    CWordEdit* m_editWord = nullptr; // control 3012
+
+protected:
+    QWidget* CreateControl(const DlgItem& item, QWidget* pParent) override;
+    bool OnInitDialog() override;
+    void UpdateData(bool bSave) override;
+
+private:
+    void OnWordChange();
+};
