@@ -1,8 +1,10 @@
 #include "GameApp.h"
 
+#include "AboutDlg.h"
 #include "DialogTemplates.h"
 #include "GameDlg.h"
 #include "GameRound.h"
+#include "HelpDlg.h"
 #include "HighScoreTable.h"
 #include "HighScoresDlg.h"
 #include "LanguageDlg.h"
@@ -25,6 +27,9 @@ CGameApp theApp;
 namespace
 {
 
+constexpr int ID_HELP_INDEX = 57670; // the toolkit's Help key
+constexpr int ID_HELP = 1406;
+constexpr int ID_ABOUT = 1407;
 constexpr int ID_HIGH_SCORES = 1411;
 
 // Runs a player dialog and hands back its result and the name it ended with.
@@ -115,12 +120,60 @@ QString CGameApp::GetVersionText()
 
 bool CGameApp::OnCmdMsg(int nId, QWidget* pMainWnd)
 {
-    if (nId != ID_HIGH_SCORES)
+    switch (nId) {
+    case ID_HELP_INDEX:
+    case ID_HELP:
+        OnHelp(pMainWnd);
+        return true;
+    case ID_ABOUT:
+        OnAbout(pMainWnd);
+        return true;
+    case ID_HIGH_SCORES:
+        OnHighScores(pMainWnd);
+        return true;
+    default:
         return false;
+    }
+}
+
+void CGameApp::OnHelp(QWidget* pMainWnd)
+{
+    if (m_pHelpDlg) {
+        m_pHelpDlg->Reposition();
+        return;
+    }
+    m_pHelpDlg = new CHelpDlg(pMainWnd);
+    m_pHelpDlg->Create();
+}
+
+void CGameApp::OnHelpClosed()
+{
+    // Called from inside the help window's own handlers, so it goes once they have returned.
+    if (m_pHelpDlg)
+        m_pHelpDlg->deleteLater();
+    m_pHelpDlg = nullptr;
+}
+
+void CGameApp::OnAbout(QWidget* pMainWnd)
+{
+    CAboutDlg dlg(pMainWnd);
+    dlg.DoModal();
+}
+
+void CGameApp::OnHighScores(QWidget* pMainWnd)
+{
     PlaySoundRes(SND_HIGH_SCORES, true);
     CHighScoresDlg dlg(m_pHighScores, pMainWnd);
     dlg.DoModal();
-    return true;
+}
+
+void CGameApp::SetProgLang(int nLang)
+{
+    if (!IsValidProgLang(nLang))
+        return;
+    m_nProgLang = nLang;
+    if (m_pHelpDlg)
+        m_pHelpDlg->LoadTexts();
 }
 
 int CGameApp::LangStringId(int nId) const

@@ -29,6 +29,10 @@ public:
     bool OnCmdMsg(int nId, QWidget* pMainWnd);
 
     int SelectPlayer();
+    // Switches the program language (0 or 1; others are ignored) and an open help window.
+    void SetProgLang(int nLang);
+    // Called by the help window once it has closed: forgets and deletes it.
+    void OnHelpClosed();
     static QString GetModuleFolder();
     static QString GetVersionText();
 
@@ -42,6 +46,11 @@ public:
     CPlayerSettings* m_pPlayer = nullptr;     // owned
     CHighScoreTable* m_pHighScores = nullptr; // owned
     CHelpDlg* m_pHelpDlg = nullptr;           // owned while the help window is open
+
+private:
+    void OnHelp(QWidget* pMainWnd);
+    void OnAbout(QWidget* pMainWnd);
+    void OnHighScores(QWidget* pMainWnd);
 };
 
 extern CGameApp theApp;
