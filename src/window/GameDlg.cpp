@@ -1,6 +1,7 @@
 #include "GameDlg.h"
 
 #include "DialogTemplates.h"
+#include "DictionaryDlg.h"
 #include "FlagButton.h"
 #include "GameApp.h"
 #include "GameRound.h"
@@ -12,8 +13,11 @@
 #include "MessageFormat.h"
 #include "NoFocusButton.h"
 #include "PlayerSettings.h"
+#include "SetWordDlg.h"
 #include "SoundIds.h"
 #include "WordList.h"
+
+#include <QShortcut>
 
 namespace
 {
@@ -30,11 +34,26 @@ constexpr int ICON_PLAY = 1100;
 constexpr int ICON_DROP = 1101;
 constexpr int PIN_ICON_BASE = 1000;
 
+constexpr int ID_FIRST_DICTIONARY = 201;
+constexpr int ID_LAST_DICTIONARY = 299;
+constexpr int ID_FIRST_LANGUAGE = 1301;
+constexpr int ID_LAST_LANGUAGE = 1399;
+constexpr int ID_DICTIONARY_INFO = 1402;
 constexpr int ID_SOUND = 1404;
 constexpr int ID_NEW_GAME = 1405;
 constexpr int ID_EXIT = 1408;
+constexpr int ID_CHEAT = 1409;
+constexpr int ID_SET_WORD = 1410;
+constexpr int ID_HELP_INDEX = 57670;
 
 constexpr int STR_ABORT_GAME = 10012;
+constexpr int STR_RESTART_TO = 10013;
+constexpr int STR_TO_CHANGE_PLAYER = 10014;
+constexpr int STR_TO_CHANGE_DICTIONARY = 10015;
+constexpr int STR_TO_SET_WORD = 10016;
+constexpr int STR_SURE_TO_CHEAT = 10018;
+constexpr int STR_RATHER_GUESS = 10019;
+constexpr int STR_WORD_IS = 10020;
 
 } // namespace
 
@@ -80,6 +99,8 @@ bool CGameDlg::OnInitDialog()
     m_btnFlag->m_pPlayer = m_pPlayer;
     CBaseDlg::OnInitDialog();
     setWindowIcon(m_hIcon);
+    auto* pHelpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(pHelpKey, &QShortcut::activated, this, [this] { OnCommand(ID_HELP_INDEX); });
     RecordInitialSize();
     ResetEntryRow();
     UpdatePlayerButton();
@@ -103,9 +124,32 @@ bool CGameDlg::OnCommand(int nId)
     case ID_EXIT:
         OnCancel();
         return true;
+    case IDC_PLAYER:
+        OnPlayerButton();
+        return true;
+    case ID_DICTIONARY_INFO:
+        OnDictionaryInfo();
+        return true;
+    case ID_CHEAT:
+        OnCheat();
+        return true;
+    case ID_SET_WORD:
+        OnSetWord();
+        return true;
     default:
-        return CBaseDlg::OnCommand(nId);
+        return OnRangeCommand(nId) || CBaseDlg::OnCommand(nId);
     }
+}
+
+bool CGameDlg::OnRangeCommand(int nId)
+{
+    if (nId >= ID_FIRST_DICTIONARY && nId <= ID_LAST_DICTIONARY)
+        OnDictionary(nId);
+    else if (nId >= ID_FIRST_LANGUAGE && nId <= ID_LAST_LANGUAGE)
+        OnProgramLanguage(nId);
+    else
+        return false;
+    return true;
 }
 
 void CGameDlg::RecordInitialSize()
@@ -276,4 +320,75 @@ void CGameDlg::ClearGuessRows()
 {
     qDeleteAll(m_rows);
     m_rows.clear();
+}
+
+void CGameDlg::OnPlayerButton()
+{
+    if (ConfirmAbort(STR_RESTART_TO, STR_TO_CHANGE_PLAYER) != IDOK)
+        return;
+    // The next player is loaded into the same object: the current one is stored first.
+    m_pPlayer->Save();
+    if (theApp.SelectPlayer() != IDOK)
+        return;
+    UpdatePlayerButton();
+    UpdateFlagButton();
+    if (!m_pGame->m_bFinished || theApp.m_bAutoStart)
+        StartNewGame(false);
+}
+
+void CGameDlg::OnDictionary(int nId)
+{
+    const int nDict = nId - ID_FIRST_DICTIONARY;
+    if (nDict == m_pGame->m_nDict)
+        return;
+    if (ConfirmAbort(STR_RESTART_TO, STR_TO_CHANGE_DICTIONARY) != IDOK)
+        return;
+    m_pPlayer->m_nDict = nDict;
+    m_pGame->m_nDict = nDict;
+    if (!m_pGame->m_bFinished || theApp.m_bAutoStart)
+        StartNewGame(false);
+    UpdateFlagButton();
+}
+
+void CGameDlg::OnDictionaryInfo()
+{
+    CDictionaryDlg dlg(this);
+    dlg.m_nDict = m_pGame->m_nDict;
+    dlg.m_bLower = m_pPlayer->m_bLower;
+    if (dlg.DoModal() == IDOK && dlg.m_nDict != m_pGame->m_nDict)
+        OnDictionary(dlg.GetSelectedCommand());
+    // The case can be switched in the chooser even when it is cancelled.
+    m_pPlayer->m_bLower = dlg.m_bLower;
+}
+
+void CGameDlg::OnProgramLanguage(int nId)
+{
+    theApp.SetProgLang(nId - ID_FIRST_LANGUAGE);
+}
+
+void CGameDlg::OnCheat()
+{
+    if (m_pGame->m_bFinished)
+        return;
+    if (ShowMessageDlg(theApp.LoadLangString(STR_SURE_TO_CHEAT), CMessageDlg::MB_YES_NO,
+                       SND_CHEAT_QUESTION) != IDOK)
+        return;
+    // The second question is put the other way round: only No goes on.
+    if (ShowMessageDlg(theApp.LoadLangString(STR_RATHER_GUESS), CMessageDlg::MB_YES_NO, 0) !=
+        IDCANCEL)
+        return;
+    const QString strWord = m_pGame->RevealWord();
+    ShowMessageDlg(FormatMessageText(theApp.LoadLangString(STR_WORD_IS), strWord),
+                   CMessageDlg::MB_OK_ONLY, 0);
+}
+
+void CGameDlg::OnSetWord()
+{
+    if (ConfirmAbort(STR_RESTART_TO, STR_TO_SET_WORD) != IDOK)
+        return;
+    CSetWordDlg dlg(this);
+    if (dlg.DoModal() != IDOK)
+        return;
+    StartNewGame(false);
+    m_pGame->SetWord(dlg.m_strWord);
 }

@@ -54,6 +54,13 @@ private:
     void OnLetterChange();
     void OnSound();
     void OnWin();
+    void OnPlayerButton();
+    void OnDictionary(int nId);
+    void OnDictionaryInfo();
+    void OnProgramLanguage(int nId);
+    void OnCheat();
+    void OnSetWord();
+    bool OnRangeCommand(int nId);
 
     QIcon m_hIcon;
     CFlagButton* m_btnFlag = nullptr;

@@ -10,6 +10,7 @@
 #include "TickClock.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -27,6 +28,7 @@ protected:
         SetTickSource([] { return g_dwNow; });
         theApp.m_bAutoStart = false;
         theApp.m_pPlayer = &m_player;
+        theApp.m_pGame = &m_game;
         m_player.m_strName = QStringLiteral("Anna");
         m_game.m_nDict = 0;
         m_dlg.m_pGame = &m_game;
@@ -38,7 +40,12 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&m_dlg));
         RecordingWavePlayer::Instance().Clear();
     }
-    void TearDown() override { theApp.m_pPlayer = nullptr, SetTickSource(nullptr); }
+    void TearDown() override
+    {
+        theApp.m_pPlayer = nullptr;
+        theApp.m_pGame = nullptr;
+        SetTickSource(nullptr);
+    }
     // Types into the window's focus child, as a player would.
     void Guess(const QString& strWord, const char* pszEnd = "\r")
     {
@@ -69,12 +76,18 @@ protected:
     CGameRound m_game;
     CPlayerSettings m_player{theApp.m_nProgLang};
     CGameDlg m_dlg;
-    // Every modal window's text, in order; a question is answered m_nAnswer, a notice a key.
+    // Every modal window's text (or title), in order. m_fill acts on it first; then it gets
+    // the next of m_answers, or m_nAnswer once they run out; a notice gets a key.
     QStringList m_modals;
+    std::function<void(QWidget*)> m_fill;
+    QList<int> m_answers;
     int m_nAnswer = IDOK;
     ModalWatcher m_watcher{[this](QWidget* pBox) {
-        m_modals << Text(Item(pBox, 3005));
-        Button(pBox, m_nAnswer) ? Click(pBox, m_nAnswer) : QTest::keyClick(pBox, Qt::Key_Space);
+        m_modals << (Item(pBox, 3005) ? Text(Item(pBox, 3005)) : pBox->windowTitle());
+        if (m_fill)
+            m_fill(pBox);
+        const int nAnswer = m_answers.isEmpty() ? m_nAnswer : m_answers.takeFirst();
+        Button(pBox, nAnswer) ? Click(pBox, nAnswer) : QTest::keyClick(pBox, Qt::Key_Escape);
     }};
 };
 
@@ -169,4 +182,122 @@ TEST_F(GameDlgTest, SoundCommandConfirmsOnlyWhenSwitchingOn)
         m_dlg.OnCommand(1404);
     EXPECT_TRUE(m_player.m_bSound);
     EXPECT_EQ(Sounds(), QList<int>{4012});
+}
+
+// Guards against a switch that abandons a game with guesses unasked, or one asked about too often.
+TEST_F(GameDlgTest, DictionarySwitchAsksOnlyOnceTheGameHasGuesses)
+{
+    // With no game and AutoStart off, only the flag and the player's choice change.
+    m_dlg.OnCommand(204);
+    EXPECT_EQ(m_player.m_nDict, 3);
+    EXPECT_EQ(State(), "01||Anna");
+
+    m_dlg.OnCommand(1405);
+    m_dlg.OnCommand(202); // no guess yet
+    m_dlg.OnCommand(202); // already current
+    EXPECT_TRUE(m_modals.isEmpty());
+    EXPECT_EQ(m_game.m_nDict * 10 + m_player.m_nDict, 11);
+    Guess(QStringLiteral("QZXJ"));
+    m_nAnswer = IDCANCEL;
+    m_dlg.OnCommand(203);
+    EXPECT_EQ(m_game.m_nDict, 1);
+    EXPECT_EQ(m_dlg.Rows().size(), 1);
+    m_nAnswer = IDOK;
+    m_dlg.OnCommand(203);
+    EXPECT_EQ(m_modals, QStringList(2, "If you select another dictionary, the game must be "
+                                       "restarted.\nAbort the current game?"));
+    EXPECT_TRUE(m_game.m_nDict == 2 && m_dlg.Rows().isEmpty() && !m_game.m_bFinished);
+}
+
+// Guards against the chooser's outcome being lost: its case even when cancelled, its dictionary.
+TEST_F(GameDlgTest, DictionaryChooserSwitchesAndKeepsTheCase)
+{
+    m_fill = [](QWidget* pDlg) { Click(pDlg, 3008); };
+    m_nAnswer = IDCANCEL;
+    m_dlg.OnCommand(1402);
+    EXPECT_TRUE(m_player.m_bLower);
+    EXPECT_EQ(m_game.m_nDict, 0);
+    m_fill = [](QWidget* pDlg) {
+        auto* pList = qobject_cast<QListWidget*>(Item(pDlg, 3006));
+        pList->setCurrentItem(pList->findItems(QStringLiteral("Deutsch"), Qt::MatchExactly)[0]);
+    };
+    m_nAnswer = IDOK;
+    m_dlg.OnCommand(1402);
+    EXPECT_EQ(m_modals, QStringList(2, "Dictionary"));
+    EXPECT_EQ(m_game.m_nDict * 10 + m_player.m_nDict, 33);
+    EXPECT_TRUE(m_player.m_bLower);
+}
+
+// Guards against Cheat revealing on the wrong answer, or marking a game it did not reveal.
+TEST_F(GameDlgTest, CheatRevealsOnlyAfterYesThenNo)
+{
+    m_dlg.OnCommand(1405);
+    m_answers = {IDOK, IDOK};
+    m_dlg.OnCommand(1409);
+    EXPECT_FALSE(m_game.m_bCheated);
+    RecordingWavePlayer::Instance().Clear();
+    m_answers = {IDOK, IDCANCEL};
+    m_dlg.OnCommand(1409);
+    EXPECT_TRUE(m_game.m_bCheated);
+    EXPECT_EQ(m_modals.mid(2), (QStringList{"Are you sure you want to cheat?",
+                                            "Don't you think it's more fun trying to guess it "
+                                            "yourself?",
+                                            "OK, then... the word is '" + m_game.GetWord() + "'"}));
+    EXPECT_EQ(Sounds(), QList<int>{4011});
+    m_game.m_bFinished = true;
+    m_dlg.OnCommand(1409);
+    EXPECT_EQ(m_modals.size(), 5);
+}
+
+// Guards against a hand-set word being scored as typed, or its win entering the table.
+TEST_F(GameDlgTest, SetWordPlaysTheTypedWordAndWinsSilently)
+{
+    m_fill = [](QWidget* pDlg) { QTest::keyClicks(Item(pDlg, 3012), "abcd"); };
+    m_dlg.OnCommand(1410);
+    ASSERT_EQ(m_game.GetWord(), "ABCD");
+    RecordingWavePlayer::Instance().Clear();
+    Guess(QStringLiteral("ABCD"));
+    EXPECT_TRUE(m_game.m_bFinished);
+    EXPECT_FALSE(Sounds().contains(4000));
+    EXPECT_EQ(m_table.GetCount(), 0);
+    EXPECT_EQ(m_modals, QStringList{"Enter word:"});
+}
+
+// Guards against the player switch losing the current player's settings or the new player's
+// dictionary.
+TEST_F(GameDlgTest, PlayerButtonSavesThenLoadsTheChosenPlayer)
+{
+    CPlayerSettings bert(theApp.m_nProgLang);
+    bert.m_strName = QStringLiteral("Bert");
+    bert.m_nDict = 2;
+    bert.Save();
+    m_dlg.OnCommand(1405);
+    Guess(QStringLiteral("QZXJ"));
+    m_player.m_bLower = true;
+    m_answers = {IDOK, IDCANCEL};
+    QTest::mouseClick(Ctl(2003), Qt::LeftButton);
+    EXPECT_EQ(m_dlg.Rows().size(), 1); // chooser cancelled
+    m_fill = [](QWidget* pDlg) {
+        if (auto* pList = qobject_cast<QListWidget*>(Item(pDlg, 3002)))
+            pList->setCurrentItem(pList->findItems(QStringLiteral("Bert"), Qt::MatchExactly)[0]);
+    };
+    m_dlg.OnCommand(2003);
+    EXPECT_EQ(State(), "40||Bert - 0:00");
+    EXPECT_EQ(m_game.m_nDict, 2);
+    m_player.Load(QStringLiteral("Anna"));
+    EXPECT_TRUE(m_player.m_bLower);
+}
+
+// Guards against the language switch not reaching the next message, or taking invalid values.
+TEST_F(GameDlgTest, ProgramLanguageCommandSwitchesTheNextMessage)
+{
+    m_dlg.OnCommand(1302);
+    m_dlg.OnCommand(1303);
+    EXPECT_EQ(theApp.m_nProgLang, 1);
+    m_dlg.OnCommand(1405);
+    Guess(QStringLiteral("QZXJ"));
+    m_nAnswer = IDCANCEL;
+    m_dlg.OnCommand(1405);
+    theApp.m_nProgLang = 0;
+    EXPECT_EQ(m_modals.value(0), theApp.LoadLangString(11012));
 }
