@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Plays a first start of the real program in a virtual X server, as a player would: the
-# English flag, a name, three guesses, Escape and Yes; then checks what was stored.
-# Guards against a program that cannot be played from start to exit, or that forgets its
-# settings on the way out. Usage: play_game.sh PATH/TO/kelvara OUTPUT_FOLDER (screenshots)
+# English flag, a name, three guesses, Escape and No; through the flag menu another dictionary,
+# help, the about box, the dictionary chooser, and a won game with a word set by hand; Escape.
+# Then checks what was stored. Guards against a program that cannot be played from start to
+# exit, a command of the flag menu that does not reach its window, or a program that forgets
+# its settings on the way out. Usage: play_game.sh PATH/TO/kelvara OUTPUT_FOLDER (screenshots)
 set -uo pipefail
 
 PROGRAM=$(realpath "$1")
@@ -62,6 +64,20 @@ new_window() {
 geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; } # sets WIDTH, HEIGHT
 taller_than() { geometry "$1" && ((HEIGHT > $2)); }
 focus() { xdotool windowfocus --sync "$1" || fail "cannot focus window $1"; } # there is no WM
+window_gone() { ! xdotool search --onlyvisible --name '' 2>/dev/null | grep -qx "$1"; }
+
+# Chooses from the flag menu, opened with the mouse (modifier keys held), by keys.
+menu() {
+    local modifier=$1
+    shift
+    focus "$MAIN_WIN"
+    [ -n "$modifier" ] && xdotool keydown "$modifier"
+    # Without --sync: that waits for a move, and the pointer is already there the second time.
+    xdotool mousemove --window "$MAIN_WIN" "$FLAG_X" "$FLAG_Y" sleep 0.2 click 1
+    [ -n "$modifier" ] && xdotool keyup "$modifier"
+    sleep 0.5 # the menu opens on the press; keys typed before would reach the window
+    xdotool key --delay 150 "$@"
+}
 
 # Checks that section [key] of a store file holds exactly this line.
 expect_value() {
@@ -97,6 +113,8 @@ wait_for "main window" new_window "Kelvara" "$NAME_WIN"
 MAIN_WIN=$FOUND
 geometry "$MAIN_WIN"
 focus "$MAIN_WIN"
+# The flag button covers 5..15 x 20..30 of the window's 80 x 35 units before any row.
+FLAG_X=$((WIDTH * 10 / 80)) FLAG_Y=$((HEIGHT * 25 / 35))
 last=$HEIGHT ROW_HEIGHT=
 for guess in ABCD EFGH IJKL; do
     xdotool type --delay 60 "$guess" && xdotool key Return
@@ -112,7 +130,52 @@ xdotool key Escape
 wait_for "question before quitting" new_window "Kelvara" "$NAME_WIN" "$MAIN_WIN"
 import -window root "$OUT/e2e-question.png" || fail "no screenshot"
 focus "$FOUND"
-xdotool key Return # Yes is the default button
+xdotool key Escape # No: play on
+wait_for "the question to close" window_gone "$FOUND"
+
+menu "" d Return # Deutsch, the first dictionary; the game has guesses, so it asks
+wait_for "question before switching" new_window "Kelvara" "$NAME_WIN" "$MAIN_WIN"
+focus "$FOUND"
+xdotool key Return
+
+menu "" h
+wait_for "help window" new_window "Help"
+HELP_WIN=$FOUND
+import -window root "$OUT/e2e-help.png" || fail "no screenshot"
+focus "$HELP_WIN"
+xdotool key Escape
+wait_for "help to close" window_gone "$HELP_WIN"
+
+UNNAMED=$(xdotool search --onlyvisible --name '^$' 2>/dev/null) # the about box has no title
+menu "" a
+wait_for "about box" new_window "" $UNNAMED
+ABOUT_WIN=$FOUND
+import -window root "$OUT/e2e-about.png" || fail "no screenshot"
+focus "$ABOUT_WIN"
+xdotool key space
+wait_for "about box to close" window_gone "$ABOUT_WIN"
+
+menu "" d Up Return # Info..., the last item of the dictionary popup
+wait_for "dictionary chooser" new_window "Dictionary"
+DICT_WIN=$FOUND
+import -window root "$OUT/e2e-dictionary.png" || fail "no screenshot"
+focus "$DICT_WIN"
+xdotool key Escape
+wait_for "dictionary chooser to close" window_gone "$DICT_WIN"
+
+menu ctrl r # Set Word, offered with Ctrl held; the new game has no guesses: no question
+wait_for "Set Word dialog" new_window "Kelvara" "$NAME_WIN" "$MAIN_WIN"
+focus "$FOUND"
+xdotool type --delay 60 "abcd" && xdotool key Return
+wait_for "Set Word dialog to close" window_gone "$FOUND"
+geometry "$MAIN_WIN"
+last=$HEIGHT
+focus "$MAIN_WIN"
+xdotool type --delay 60 "ABCD" && xdotool key Return
+wait_for "the winning row" taller_than "$MAIN_WIN" "$last"
+import -window root "$OUT/e2e-set-word.png" || fail "no screenshot"
+focus "$MAIN_WIN"
+xdotool key Escape # the game is won: no question
 
 deadline=$((SECONDS + WAIT))
 while running "$PROG_PID"; do
@@ -130,8 +193,9 @@ MACHINE='HKEY_LOCAL_MACHINE\Software\Torvane\Kelvara'
 expect_value "$USER_REG" "$SETTINGS" '"ProgLang"=dword:00000000'
 expect_value "$USER_REG" "$SETTINGS" '"AutoStart"=dword:00000001'
 expect_value "$USER_REG" "$SETTINGS" '"LastPlayer"="Tester"'
-expect_value "$MACHINE_REG" "$PLAYER" '"Dict"=dword:00000000'
+expect_value "$MACHINE_REG" "$PLAYER" '"Dict"=dword:00000003'
 expect_value "$MACHINE_REG" "$PLAYER" '"Sound"=dword:00000001'
 expect_value "$MACHINE_REG" "$MACHINE" "\"folder\"=\"$(dirname "$PROGRAM")\""
 expect_value "$MACHINE_REG" "$MACHINE" '"version"="1.0.00"'
+grep -qi HiScores "$MACHINE_REG" && fail "a game with a word set by hand entered the high scores"
 echo "e2e PASSED: played and stored; screenshots in $OUT"
