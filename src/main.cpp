@@ -1,9 +1,11 @@
 #include "GameApp.h"
+#include "Privileges.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    SecureStart(argc, argv);
     QApplication app(argc, argv);
     theApp.InitInstance();
     return 0;

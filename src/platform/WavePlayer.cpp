@@ -1,7 +1,10 @@
 #include "WavePlayer.h"
 
+#include "Privileges.h"
+
 #include <QCoreApplication>
 #include <QLibrary>
+#include <QStringList>
 
 namespace
 {
@@ -14,13 +17,22 @@ public:
 
 using CreateWavePlayer = IWavePlayer* (*)();
 
+// An installed or setgid copy takes the module from the installed folder only, never from one
+// its user could fill; a copy in the build tree finds it beside itself or where the build put it.
+QStringList ModuleFolders()
+{
+    const QString strProgramDir = QCoreApplication::applicationDirPath();
+    if (StartedPrivileged() || strProgramDir == QStringLiteral(KELVARA_INSTALLED_BIN_DIR))
+        return {QStringLiteral(KELVARA_AUDIO_INSTALL_DIR)};
+    return {strProgramDir, QStringLiteral(KELVARA_AUDIO_BUILD_DIR)};
+}
+
 // Qt Multimedia brings two dozen libraries along, which would slow every start. They come
-// with the audio module, loaded on the first sound from beside the program (or from where
-// the build put it). Without the module the game is silent, as without a sound card.
+// with the audio module, loaded on the first sound. Without the module the game is silent,
+// as without a sound card.
 IWavePlayer* LoadAudioPlayer()
 {
-    for (const QString& strDir :
-         {QCoreApplication::applicationDirPath(), QStringLiteral(KELVARA_AUDIO_BUILD_DIR)}) {
+    for (const QString& strDir : ModuleFolders()) {
         QLibrary module(strDir + QStringLiteral("/kelvara_audio"));
         if (auto create =
                 reinterpret_cast<CreateWavePlayer>(module.resolve("KelvaraCreateWavePlayer")))

@@ -1,5 +1,6 @@
 #include "RegistryHive.h"
 
+#include "Privileges.h"
 #include "RegFile.h"
 #include "RegistryLocation.h"
 
@@ -34,6 +35,13 @@ bool WriteAtomically(const QString& strPath, const QByteArray& data)
 
 } // namespace
 
+// The lock file sits beside the store file: removing it takes the same rights as writing.
+void CRegistryHive::CUnlock::operator()(QLockFile* pLock) const
+{
+    const CStoreAccess access(IsSharedStoreFile(pLock->fileName()));
+    delete pLock;
+}
+
 CRegistryHive::CRegistryHive(HKEY hRoot) : m_hRoot(hRoot), m_strRootName(RootName(hRoot)) {}
 
 CRegistryHive::~CRegistryHive() = default;
@@ -66,7 +74,7 @@ bool CRegistryHive::Apply(const ChangeFn& change)
         m_bBatchChanged = m_bBatchChanged || result == EChange::Made;
         return result != EChange::Refused;
     }
-    const std::unique_ptr<QLockFile> pLock = Lock();
+    const LockPtr pLock = Lock();
     if (!pLock || !Load())
         return false;
     switch (change(m_tree)) {
@@ -121,6 +129,7 @@ bool CRegistryHive::Load()
 // Keeps what a person wrote that could not be read in <file>.bak before it is replaced.
 bool CRegistryHive::Store()
 {
+    const CStoreAccess access(IsSharedStoreFile(m_strPath));
     if (m_bDamaged && !WriteAtomically(m_strPath + QStringLiteral(".bak"), m_fileText))
         return false;
     if (!WriteAtomically(m_strPath, FormatRegFile(m_tree, m_strRootName)))
@@ -131,11 +140,12 @@ bool CRegistryHive::Store()
 
 // Polls briefly instead of QLockFile's own back-off, which sleeps 100 ms and more while the
 // other copy holds the lock for a millisecond.
-std::unique_ptr<QLockFile> CRegistryHive::Lock() const
+CRegistryHive::LockPtr CRegistryHive::Lock() const
 {
     const QString strPath = RegistryFilePath(m_hRoot);
+    const CStoreAccess access(IsSharedStoreFile(strPath));
     QDir().mkpath(QFileInfo(strPath).absolutePath());
-    auto pLock = std::make_unique<QLockFile>(strPath + QStringLiteral(".lock"));
+    LockPtr pLock(new QLockFile(strPath + QStringLiteral(".lock")));
     pLock->setStaleLockTime(STALE_LOCK_MS);
     const QDeadlineTimer deadline(LOCK_WAIT_MS);
     while (!pLock->tryLock(0)) {

@@ -35,9 +35,14 @@ public:
     void EndBatch();
 
 private:
+    struct CUnlock {
+        void operator()(QLockFile* pLock) const;
+    };
+    using LockPtr = std::unique_ptr<QLockFile, CUnlock>;
+
     bool Load();
     bool Store();
-    std::unique_ptr<QLockFile> Lock() const;
+    LockPtr Lock() const;
 
     const HKEY m_hRoot;
     const QString m_strRootName;
@@ -46,7 +51,7 @@ private:
     QByteArray m_fileText; // as last read, for the backup of a file not wholly understood
     bool m_bDamaged = false;
 
-    std::unique_ptr<QLockFile> m_pBatchLock;
+    LockPtr m_pBatchLock;
     int m_nBatchDepth = 0;
     bool m_bBatchLoaded = false;
     bool m_bBatchChanged = false;

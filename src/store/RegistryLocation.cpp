@@ -1,11 +1,15 @@
 #include "RegistryLocation.h"
 
+#include "Privileges.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 namespace
 {
+
+const QLatin1String SHARED_FOLDER("/var/games/kelvara");
 
 QString g_strUserFile;
 QString g_strMachineFile;
@@ -18,9 +22,11 @@ QString UserFile()
 
 // An installed copy shares its players and scores through /var/games; a copy that may
 // not write there keeps a machine store of its own, as a program without rights would.
+// A setgid copy may write there only with the games group, which it holds while it writes.
 QString MachineFile()
 {
-    const QFileInfo shared(QStringLiteral("/var/games/kelvara"));
+    const CStoreAccess access(true);
+    const QFileInfo shared(SHARED_FOLDER);
     if (shared.isDir() && shared.isWritable())
         return shared.filePath() + QStringLiteral("/Kelvara.reg");
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
@@ -45,4 +51,9 @@ void SetRegistryFiles(const QString& strUserFile, const QString& strMachineFile)
 {
     g_strUserFile = strUserFile;
     g_strMachineFile = strMachineFile;
+}
+
+bool IsSharedStoreFile(const QString& strPath)
+{
+    return strPath.startsWith(SHARED_FOLDER + QLatin1Char('/'));
 }

@@ -9,5 +9,8 @@
 // Empty for no root.
 QString RegistryFilePath(HKEY hRoot);
 
+// True for a file in the machine store that all users share.
+bool IsSharedStoreFile(const QString& strPath);
+
 // Points both roots at other files (tests); empty strings restore the real locations.
 void SetRegistryFiles(const QString& strUserFile, const QString& strMachineFile);

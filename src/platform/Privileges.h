@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string_view>
+
+// An installed copy is setgid games, so that all users share the players and high scores in
+// /var/games/kelvara. It runs with the user's own group and takes the games group only while
+// it writes that store: nothing it loads or starts can make use of the group.
+
+// Call first in main, before Qt exists. Started setgid, the program keeps only the environment
+// variables below and no command-line options, for both can make Qt or the libraries under it
+// load code; it then runs with the user's group. Otherwise it changes nothing.
+void SecureStart(int& argc, char** argv);
+
+// True when the program runs setgid; it then loads code only from the installed folders.
+bool StartedPrivileged();
+
+// The environment variables a setgid start keeps: the display, the user's folders, the locale.
+bool KeepsVariable(std::string_view name);
+
+// While it lives, and only for the shared store, the games group is the real and the effective
+// group, so that access checks (QFileInfo::isWritable) see it too, and new files stay writable
+// for the group. Nests. A copy not started setgid runs as it is.
+class CStoreAccess
+{
+public:
+    explicit CStoreAccess(bool bSharedStore);
+    ~CStoreAccess();
+    CStoreAccess(const CStoreAccess&) = delete;
+    CStoreAccess& operator=(const CStoreAccess&) = delete;
+
+private:
+    const bool m_bHeld;
+};
