@@ -3,17 +3,21 @@
 
 BUILD        ?= build
 SAN_BUILD    ?= build-sanitize
+PKG_BUILD    ?= build-package
+PREFIX       ?= /usr/local
 GENERATOR    := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
 JOBS         ?= 2
 
 DEBS := g++ cmake make ninja-build pkg-config \
         qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev \
         libgtest-dev libxcb1-dev fonts-dejavu-core \
-        xvfb xauth xdotool imagemagick
+        xvfb xauth xdotool imagemagick \
+        desktop-file-utils appstream dpkg-dev
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test test-sanitize bench format clean
+.PHONY: all deps configure build run test test-sanitize bench install uninstall package \
+        test-package format clean
 
 all: build
 
@@ -51,8 +55,34 @@ bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target kelvara_bench
 	$(BUILD)/bench/kelvara_bench
 
+# The program finds its audio module under the prefix it was built for, hence the configure.
+# DESTDIR stages the install elsewhere. The list of installed files is kept for uninstall
+# (CMake's own list leaves DESTDIR out, and the install test rewrites it).
+install: deps
+	cmake -S . -B $(BUILD) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(BUILD) -j$(JOBS)
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD)
+	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt >$(BUILD)/kelvara-installed.txt
+
+# Removes what the last install from $(BUILD) added; the players and high scores stay.
+uninstall:
+	sh packaging/uninstall.sh $(BUILD)/kelvara-installed.txt
+
+# A Debian package for /usr, built apart from the development build.
+package: deps
+	cmake -S . -B $(PKG_BUILD) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF
+	cmake --build $(PKG_BUILD) -j$(JOBS)
+	cd $(PKG_BUILD) && cpack
+
+# Installs, uses and removes the package in a throw-away Debian 12 root (debootstrap, root
+# rights, network; several minutes).
+test-package: package
+	$(SUDO) bash tests/install/package_round_trip.sh $(PKG_BUILD)/kelvara_*.deb
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(PKG_BUILD)

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# play_as.sh USER, inside the package's test root: USER starts the installed program under a
+# virtual X server with an environment and options that would load or pick Qt plugins if the
+# program let them, enters their name and quits. Checks the groups the running program holds.
+set -uo pipefail
+USER_NAME=$1
+fail() { echo "play FAILED for $USER_NAME: $*"; exit 1; }
+home=/home/$USER_NAME
+mkdir -p /tmp/x
+rm -f /tmp/x/display
+# The host's X servers share the abstract socket names, so let Xvfb pick a free display.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>/tmp/x/display 2>/tmp/x/xvfb.log &
+xvfb=$! prog=
+trap 'kill $prog $xvfb 2>/dev/null; wait' EXIT
+for _ in $(seq 50); do [ -s /tmp/x/display ] && break; sleep 0.2; done
+export DISPLAY=:$(cat /tmp/x/display)
+
+setpriv --reuid "$USER_NAME" --regid "$USER_NAME" --init-groups env -i DISPLAY="$DISPLAY" HOME="$home" \
+    LANG=C.UTF-8 QT_QPA_PLATFORM=evil QT_QPA_PLATFORM_PLUGIN_PATH="$home" QT_PLUGIN_PATH="$home" \
+    QT_QPA_PLATFORMTHEME=evil LD_LIBRARY_PATH="$home" GTK_PATH="$home" \
+    /usr/bin/kelvara -platform evil -platformpluginpath "$home" >/tmp/x/program.log 2>&1 &
+prog=$!
+window() { for _ in $(seq 100); do
+    FOUND=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -vx "${2:-none}" | head -1)
+    [ -n "$FOUND" ] && return 0
+    kill -0 $prog 2>/dev/null || fail "program ended: $(cat /tmp/x/program.log)"
+    sleep 0.2
+done
+fail "no window $1 besides ${2:-none}; shown: $(xdotool search --onlyvisible --name . 2>/dev/null |
+    while read -r w; do echo "$w $(xdotool getwindowname "$w")"; done | tr '\n' ',')
+store: $(ls -la /var/games/kelvara)"; }
+
+window "Select Language"
+echo "window shown on the display's own plugin despite QT_QPA_PLATFORM=evil and -platform evil"
+pid=$(pgrep -u "$USER_NAME" -x kelvara) || fail "no process"
+uid=$(id -u "$USER_NAME") gid=$(id -g "$USER_NAME") games=$(getent group games | cut -d: -f3)
+# Real, effective, saved and file-system group: the user's, but games kept to be taken back.
+grep -q "^Gid:	$gid	$gid	$games	$gid$" /proc/$pid/status || fail "groups: $(grep Gid /proc/$pid/status)"
+# Had the program kept QT_QPA_PLATFORM or -platform, Qt would have ended it for want of "evil".
+eval "$(xdotool getwindowgeometry --shell "$FOUND")"
+xdotool mousemove --window "$FOUND" --sync $((WIDTH * 15 / 96)) $((HEIGHT * 15 / 54)) click 1
+name_win=$FOUND
+window Kelvara "$name_win"
+xdotool windowfocus --sync "$FOUND"
+# With players stored the chooser lists them; New opens the field for another name.
+grep -qs 'Players\\' /var/games/kelvara/Kelvara.reg && xdotool key alt+n && sleep 1
+xdotool type --delay 50 "$USER_NAME" && sleep 0.5 && xdotool key Return
+name_win=$FOUND
+window Kelvara "$name_win"
+main_win=$FOUND
+xdotool windowfocus --sync "$main_win" && xdotool key Escape
+for _ in $(seq 100); do
+    kill -0 $prog 2>/dev/null || break
+    question=$(xdotool search --onlyvisible --name '^Kelvara$' 2>/dev/null | grep -vx "$main_win" | head -1)
+    [ -n "$question" ] && xdotool windowfocus --sync "$question" && xdotool key Return
+    sleep 0.2
+done
+kill -0 $prog 2>/dev/null && fail "program still runs after Escape"
+wait $prog || fail "program ended with $?: $(cat /tmp/x/program.log)"
+echo "play PASSED for $USER_NAME"
