@@ -10,10 +10,11 @@ namespace
 
 QtMessageHandler g_previousHandler = nullptr;
 
-// The offscreen platform remarks on every fixed-size window; nothing to act on.
+// The offscreen platform remarks on every fixed-size window and every tooltip; nothing to act on.
 void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& strMsg)
 {
-    if (!strMsg.contains(QLatin1String("does not support propagateSizeHints")))
+    if (!strMsg.contains(QLatin1String("does not support propagateSizeHints")) &&
+        !strMsg.contains(QLatin1String("does not support raise()")))
         g_previousHandler(type, context, strMsg);
 }
 
