@@ -79,6 +79,20 @@ menu() {
     xdotool key --delay 150 "$@"
 }
 
+# Opens a window through the flag menu, keeps a picture of it and closes it with keys.
+# Usage: visit TITLE CLOSING_KEYS MODIFIER MENU_KEYS...
+visit() {
+    local title=$1 keys=$2 others
+    shift 2
+    others=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null)
+    menu "$@"
+    wait_for "window '$title' from menu keys $*" new_window "$title" $others
+    local win=$FOUND
+    import -window root "$OUT/e2e-${title:-untitled}.png" || fail "no screenshot"
+    focus "$win" && xdotool key --delay 60 $keys
+    wait_for "window '$title' to close" window_gone "$win"
+}
+
 # Checks that section [key] of a store file holds exactly this line.
 expect_value() {
     SECTION="[$2]" LINE=$3 awk '/^\[/ { inside = ($0 == ENVIRON["SECTION"]); next }
@@ -129,57 +143,28 @@ import -window root "$OUT/e2e-shot.png" || fail "no screenshot"
 xdotool key Escape
 wait_for "question before quitting" new_window "Kelvara" "$NAME_WIN" "$MAIN_WIN"
 import -window root "$OUT/e2e-question.png" || fail "no screenshot"
-focus "$FOUND"
-xdotool key Escape # No: play on
+focus "$FOUND" && xdotool key Escape # No: play on
 wait_for "the question to close" window_gone "$FOUND"
 
 menu "" d Return # Deutsch, the first dictionary; the game has guesses, so it asks
 wait_for "question before switching" new_window "Kelvara" "$NAME_WIN" "$MAIN_WIN"
-focus "$FOUND"
-xdotool key Return
-
-menu "" h
-wait_for "help window" new_window "Help"
-HELP_WIN=$FOUND
-import -window root "$OUT/e2e-help.png" || fail "no screenshot"
-focus "$HELP_WIN"
-xdotool key Escape
-wait_for "help to close" window_gone "$HELP_WIN"
-
-UNNAMED=$(xdotool search --onlyvisible --name '^$' 2>/dev/null) # the about box has no title
-menu "" a
-wait_for "about box" new_window "" $UNNAMED
-ABOUT_WIN=$FOUND
-import -window root "$OUT/e2e-about.png" || fail "no screenshot"
-focus "$ABOUT_WIN"
-xdotool key space
-wait_for "about box to close" window_gone "$ABOUT_WIN"
-
-menu "" d Up Return # Info..., the last item of the dictionary popup
-wait_for "dictionary chooser" new_window "Dictionary"
-DICT_WIN=$FOUND
-import -window root "$OUT/e2e-dictionary.png" || fail "no screenshot"
-focus "$DICT_WIN"
-xdotool key Escape
-wait_for "dictionary chooser to close" window_gone "$DICT_WIN"
-
-menu ctrl r # Set Word, offered with Ctrl held; the new game has no guesses: no question
-wait_for "Set Word dialog" new_window "Kelvara" "$NAME_WIN" "$MAIN_WIN"
-focus "$FOUND"
-xdotool type --delay 60 "abcd" && xdotool key Return
-wait_for "Set Word dialog to close" window_gone "$FOUND"
+focus "$FOUND" && xdotool key Return
+visit Help Escape "" h
+visit "" space "" a # the about box has no title
+visit Dictionary Escape "" d Up Return # Info..., the last item of the dictionary popup
+# Set Word, offered with Ctrl held; the new game has no guesses, so no question comes first.
 geometry "$MAIN_WIN"
 last=$HEIGHT
+visit Kelvara "a b c d Return" ctrl r
 focus "$MAIN_WIN"
 xdotool type --delay 60 "ABCD" && xdotool key Return
 wait_for "the winning row" taller_than "$MAIN_WIN" "$last"
 import -window root "$OUT/e2e-set-word.png" || fail "no screenshot"
-focus "$MAIN_WIN"
 xdotool key Escape # the game is won: no question
 
 deadline=$((SECONDS + WAIT))
 while running "$PROG_PID"; do
-    ((SECONDS < deadline)) || fail "the program still runs $WAIT s after Yes"
+    ((SECONDS < deadline)) || fail "the program still runs $WAIT s after the last Escape"
     sleep 0.2
 done
 wait "$PROG_PID" || fail "the program ended with status $?"
