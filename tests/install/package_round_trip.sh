@@ -31,6 +31,10 @@ tar -C "$ROOT" -xf $BASE && chmod 755 "$ROOT" # mktemp made it private, users mu
 cp /etc/resolv.conf "$ROOT/etc/resolv.conf"
 cp "$DEB" "$ROOT/tmp/kelvara.deb"
 cp "$(dirname "$0")/play_as.sh" "$ROOT/tmp/play_as.sh"
+# Stands in for the browser opener: notes the groups a program started by Kelvara holds.
+printf '#!/bin/sh\ngrep Gid /proc/self/status >/tmp/opener-groups.new\nid -G >/tmp/opener-ids\nmv /tmp/opener-groups.new /tmp/opener-groups\n' \
+    >"$ROOT/usr/local/bin/xdg-open"
+chmod 755 "$ROOT/usr/local/bin/xdg-open"
 mount -t proc proc "$ROOT/proc" && mount --bind /dev "$ROOT/dev" && mount --bind /dev/pts "$ROOT/dev/pts"
 
 echo "Installing the package and a virtual X server (log: $LOG)"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # play_as.sh USER, inside the package's test root: USER starts the installed program under a
 # virtual X server with an environment and options that would load or pick Qt plugins if the
-# program let them, enters their name and quits. Checks the groups the running program holds.
+# program let them, enters their name, types a letter (a sound), follows the about box's link
+# and quits. Checks the groups of the program and of the link's opener, and where the sound
+# module came from.
 set -uo pipefail
 USER_NAME=$1
 fail() { echo "play FAILED for $USER_NAME: $*"; exit 1; }
@@ -16,12 +18,12 @@ for _ in $(seq 50); do [ -s /tmp/x/display ] && break; sleep 0.2; done
 export DISPLAY=:$(cat /tmp/x/display)
 
 setpriv --reuid "$USER_NAME" --regid "$USER_NAME" --init-groups env -i DISPLAY="$DISPLAY" HOME="$home" \
-    LANG=C.UTF-8 QT_QPA_PLATFORM=evil QT_QPA_PLATFORM_PLUGIN_PATH="$home" QT_PLUGIN_PATH="$home" \
+    PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 QT_QPA_PLATFORM=evil QT_QPA_PLATFORM_PLUGIN_PATH="$home" QT_PLUGIN_PATH="$home" \
     QT_QPA_PLATFORMTHEME=evil LD_LIBRARY_PATH="$home" GTK_PATH="$home" \
     /usr/bin/kelvara -platform evil -platformpluginpath "$home" >/tmp/x/program.log 2>&1 &
 prog=$!
 window() { for _ in $(seq 100); do
-    FOUND=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -vx "${2:-none}" | head -1)
+    FOUND=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -vxE "${2:-none}" | head -1)
     [ -n "$FOUND" ] && return 0
     kill -0 $prog 2>/dev/null || fail "program ended: $(cat /tmp/x/program.log)"
     sleep 0.2
@@ -31,12 +33,12 @@ fail "no window $1 besides ${2:-none}; shown: $(xdotool search --onlyvisible --n
 store: $(ls -la /var/games/kelvara)"; }
 
 window "Select Language"
+# Had the program kept QT_QPA_PLATFORM or -platform, Qt would have ended it for want of "evil".
 echo "window shown on the display's own plugin despite QT_QPA_PLATFORM=evil and -platform evil"
 pid=$(pgrep -u "$USER_NAME" -x kelvara) || fail "no process"
-uid=$(id -u "$USER_NAME") gid=$(id -g "$USER_NAME") games=$(getent group games | cut -d: -f3)
+gid=$(id -g "$USER_NAME") games=$(getent group games | cut -d: -f3)
 # Real, effective, saved and file-system group: the user's, but games kept to be taken back.
 grep -q "^Gid:	$gid	$gid	$games	$gid$" /proc/$pid/status || fail "groups: $(grep Gid /proc/$pid/status)"
-# Had the program kept QT_QPA_PLATFORM or -platform, Qt would have ended it for want of "evil".
 eval "$(xdotool getwindowgeometry --shell "$FOUND")"
 xdotool mousemove --window "$FOUND" --sync $((WIDTH * 15 / 96)) $((HEIGHT * 15 / 54)) click 1
 name_win=$FOUND
@@ -48,6 +50,30 @@ xdotool type --delay 50 "$USER_NAME" && sleep 0.5 && xdotool key Return
 name_win=$FOUND
 window Kelvara "$name_win"
 main_win=$FOUND
+eval "$(xdotool getwindowgeometry --shell "$main_win")"
+xdotool windowfocus --sync "$main_win" && xdotool type A
+module=$(dpkg -L kelvara | grep '/libkelvara_audio.so$')
+for _ in $(seq 50); do grep -q libkelvara_audio /proc/$pid/maps && break; sleep 0.2; done
+[ "$(grep -o '/.*libkelvara_audio.so' /proc/$pid/maps | sort -u)" = "$module" ] ||
+    fail "sound module: $(grep -o '/.*libkelvara_audio.so' /proc/$pid/maps | sort -u)"
+echo "sound module loaded from $module"
+
+# The flag button covers 5..15 x 20..30 of the main window's 80 x 35 units, the link in the
+# about box 36..66 x 102..114 of 132 x 119. The fake xdg-open notes the groups it runs with.
+rm -f /tmp/opener-groups /tmp/opener-ids
+unnamed=$(xdotool search --onlyvisible --name '^$' 2>/dev/null | tr '\n' '|')
+xdotool mousemove --window "$main_win" $((WIDTH * 10 / 80)) $((HEIGHT * 25 / 35)) sleep 0.3 click 1
+sleep 0.5 && xdotool key a
+window "" "${unnamed%|}"
+about_win=$FOUND
+eval "$(xdotool getwindowgeometry --shell "$about_win")"
+xdotool mousemove --window "$about_win" $((WIDTH * 51 / 132)) $((HEIGHT * 108 / 119)) sleep 0.3 click 1
+for _ in $(seq 50); do [ -s /tmp/opener-groups ] && break; sleep 0.2; done
+[ -s /tmp/opener-groups ] || fail "the link started no opener"
+grep -q "^Gid:	$gid	$gid	$gid	$gid$" /tmp/opener-groups && ! grep -qw "$games" /tmp/opener-ids ||
+    fail "the opener runs with $(cat /tmp/opener-groups /tmp/opener-ids)"
+echo "link opener runs without the games group: $(cat /tmp/opener-groups)"
+xdotool windowfocus --sync "$about_win" && xdotool key space
 xdotool windowfocus --sync "$main_win" && xdotool key Escape
 for _ in $(seq 100); do
     kill -0 $prog 2>/dev/null || break
