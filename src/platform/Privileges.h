@@ -3,12 +3,14 @@
 #include <string_view>
 
 // An installed copy is setgid games, so that all users share the players and high scores in
-// /var/games/kelvara. It runs with the user's own group and takes the games group only while
-// it writes that store: nothing it loads or starts can make use of the group.
+// /var/games/kelvara. It runs with the user's own group and takes the games group back from the
+// saved set-group-ID only while it writes that store: no program it starts inherits the group,
+// and it loads no code from where the user could point it.
 
 // Call first in main, before Qt exists. Started setgid, the program keeps only the environment
 // variables below and no command-line options, for both can make Qt or the libraries under it
-// load code; it then runs with the user's group. Otherwise it changes nothing.
+// load code; it then runs with the user's group. A setgid copy that is not the installed file
+// (a hard link elsewhere) drops the group for good. Otherwise it changes nothing.
 void SecureStart(int& argc, char** argv);
 
 // True when the program runs setgid; it then loads code only from the installed folders.
