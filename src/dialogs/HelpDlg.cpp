@@ -16,11 +16,13 @@ constexpr int IDC_TEXT = 3005;
 
 CHelpDlg::CHelpDlg(QWidget* pParent) : CBaseDlg(IDD_HELP, pParent) {}
 
+// The main window takes an open help window with it when it closes.
 CHelpDlg::~CHelpDlg()
 {
-    // The main window takes its help window with it when it closes.
-    if (theApp.m_pHelpDlg == this)
-        theApp.m_pHelpDlg = nullptr;
+    if (theApp.m_pHelpDlg != this)
+        return;
+    theApp.m_pHelpDlg = nullptr;
+    theApp.PlaySoundRes(SND_WINDOW_CLOSED, false);
 }
 
 bool CHelpDlg::OnInitDialog()
