@@ -5,8 +5,6 @@
 #include "RegKey.h"
 #include "TempRegistry.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -14,23 +12,14 @@
 constexpr int IDC_NEW = 3003, IDC_DELETE = 3004;
 
 struct PlayerDlgTest : testing::Test {
-    static void Store(const QStringList& arNames, const QString& strLast)
-    {
-        for (const QString& strName : arNames)
-            CRegKey(HKEY_LOCAL_MACHINE, "Players\\" + strName).SetInt("Dict", 0);
-        CRegKey(HKEY_CURRENT_USER, "Settings").SetString("LastPlayer", strLast);
-    }
-    static QLineEdit* Edit(CBaseDlg& d) { return qobject_cast<QLineEdit*>(d.GetDlgItem(3001)); }
+    PlayerDlgTest() { CRegKey(HKEY_CURRENT_USER, "Settings").SetString("LastPlayer", "Ann"); }
+    static QWidget* Edit(CBaseDlg& d) { return d.GetDlgItem(3001); }
     static QListWidget* List(CBaseDlg& d) { return qobject_cast<QListWidget*>(d.GetDlgItem(3002)); }
     static void Key(CBaseDlg& d, Qt::Key key) { QTest::keyClick(d.focusWidget(), key); }
-    static QString Result(CNameEntryDlg& d) { return d.DoModal() == IDOK ? d.m_strName : "cancel"; }
-    static void ClickEntry(CBaseDlg& d, const char* psz, bool bDouble = false) // then DClick
+    static void ClickEntry(CBaseDlg& d, const char* psz, QTest::MouseAction how = QTest::MouseClick)
     {
-        const QPoint pos =
-            List(d)->visualItemRect(List(d)->findItems(psz, Qt::MatchExactly)[0]).center();
-        QTest::mouseClick(List(d)->viewport(), Qt::LeftButton, {}, pos);
-        if (bDouble)
-            QTest::mouseDClick(List(d)->viewport(), Qt::LeftButton, {}, pos);
+        const QRect rect = List(d)->visualItemRect(List(d)->findItems(psz, Qt::MatchExactly)[0]);
+        QTest::mouseEvent(how, List(d)->viewport(), Qt::LeftButton, {}, rect.center());
     }
     // The entries, the selected one in [], the edit's text, the usable controls; * is focus.
     static QString State(CBaseDlg& dlg)
@@ -38,7 +27,7 @@ struct PlayerDlgTest : testing::Test {
         QString str;
         for (const QListWidgetItem* pEntry : List(dlg)->findItems({}, Qt::MatchStartsWith))
             str += QString(pEntry->isSelected() ? "[%1] " : "%1 ").arg(pEntry->text());
-        str += '\'' + Edit(dlg)->text() + '\'';
+        str += '\'' + Edit(dlg)->property("text").toString() + '\'';
         const std::pair<int, const char*> controls[] = {
             {3002, "list"}, {3001, "edit"}, {IDC_NEW, "New"}, {IDC_DELETE, "Delete"}, {IDOK, "OK"}};
         for (const auto& [nId, pszName] : controls)
@@ -53,28 +42,43 @@ struct PlayerDlgTest : testing::Test {
 // Guards against a name dialog that can be cancelled, takes an empty name or hides the last one.
 TEST_F(PlayerDlgTest, NameDialogNeedsANameAndOffersTheLastPlayer)
 {
-    Store({}, "Ann");
     CNameDlg dlg;
-    WhenModal([&](QWidget*) {
-        EXPECT_EQ(Edit(dlg)->selectedText(), "Ann");
-        Key(dlg, Qt::Key_Delete);
-        EXPECT_FALSE(dlg.GetDlgItem(IDOK)->isEnabled());
-        Key(dlg, Qt::Key_Return), Key(dlg, Qt::Key_Escape), dlg.close();
-        EXPECT_TRUE(dlg.isVisible());
-        QTest::keyClicks(Edit(dlg), "Zoe"), Key(dlg, Qt::Key_Return);
-    });
-    EXPECT_EQ(Result(dlg), "Zoe");
+    dlg.Create(), dlg.show();
+    ASSERT_EQ(dlg.focusWidget(), Edit(dlg));
+    EXPECT_EQ(Edit(dlg)->property("selectedText").toString(), "Ann");
+    Key(dlg, Qt::Key_Delete);
+    EXPECT_FALSE(dlg.GetDlgItem(IDOK)->isEnabled());
+    Key(dlg, Qt::Key_Return), Key(dlg, Qt::Key_Escape), dlg.close();
+    EXPECT_TRUE(dlg.isVisible());
+    QTest::keyClicks(Edit(dlg), "Zoe"), Key(dlg, Qt::Key_Return);
+    EXPECT_TRUE(dlg.result() == IDOK && dlg.m_strName == "Zoe");
 }
 
-// Guards against case-sensitive order, renaming, a list over OK, and ways out that go wrong.
-TEST_F(PlayerDlgTest, ChooserPreselectsByPrefixKeepsTheRememberedNameAndEndsAsAsked)
+// Guards against case-sensitive order, renaming, a list over OK, clicks that do not choose, New
+// keeping state, Delete acting on No or leaving a selection.
+TEST_F(PlayerDlgTest, ChooserPreselectsByPrefixChoosesByClickAndNewAndDeleteWork)
 {
-    Store({"carl", "Bob", "anna"}, "Ann");
+    for (const QString& strName : {"carl", "Bob", "anna"})
+        CRegKey(HKEY_LOCAL_MACHINE, "Players\\" + strName).SetInt("Dict", 0);
+    QStringList questions; // the first is answered No, the others Yes
+    ModalWatcher boxes([&](QWidget* pBox) {
+        if (!qobject_cast<CPlayerDlg*>(pBox))
+            questions << Item(pBox, 3005)->property("text").toString(),
+                Click(pBox, questions.size() == 1 ? IDCANCEL : IDOK);
+    });
     const std::pair<void (*)(CBaseDlg&), const char*> ways[] = {
-        {[](CBaseDlg& d) { Key(d, Qt::Key_Return); }, "Ann"},
+        {[](CBaseDlg& d) { Key(d, Qt::Key_Return); }, "Ann"}, // the remembered name, not "anna"
         {[](CBaseDlg& d) { ClickEntry(d, "anna"), Key(d, Qt::Key_Return); }, "anna"},
-        {[](CBaseDlg& d) { ClickEntry(d, "Bob", true); }, "Bob"},
-        {[](CBaseDlg& d) { Click(&d, IDC_NEW), Key(d, Qt::Key_Escape); }, "cancel"},
+        {[](CBaseDlg& d) { ClickEntry(d, "Bob"), ClickEntry(d, "Bob", QTest::MouseDClick); },
+         "Bob"},
+        {[](CBaseDlg& d) {
+             EXPECT_EQ(After(d, IDC_NEW), "anna Bob carl '' list edit*");
+             QTest::keyClicks(Edit(d), "Zed"), ClickEntry(d, "anna"); // the click replaces it
+             EXPECT_EQ(After(d, IDC_DELETE), "[anna] Bob carl 'anna' list* New Delete OK");
+             EXPECT_EQ(After(d, IDC_DELETE), "Bob carl '' list* New");
+             Click(&d, IDC_NEW), QTest::keyClicks(Edit(d), "Max"), Key(d, Qt::Key_Return);
+         },
+         "Max"},
     };
     for (const auto& [act, pszName] : ways) {
         CPlayerDlg dlg;
@@ -84,32 +88,8 @@ TEST_F(PlayerDlgTest, ChooserPreselectsByPrefixKeepsTheRememberedNameAndEndsAsAs
             EXPECT_LT(List(dlg)->geometry().bottom(), dlg.GetDlgItem(IDOK)->y());
             act(dlg);
         });
-        EXPECT_EQ(Result(dlg), pszName);
+        EXPECT_TRUE(dlg.DoModal() == IDOK && dlg.m_strName == pszName) << pszName;
     }
-}
-
-// Guards against New keeping state, Delete acting on No or leaving a selection, and a dead end.
-TEST_F(PlayerDlgTest, NewStartsAfreshAndDeleteAsksAndLeavesNothingSelected)
-{
-    Store({"Bob", "Solo"}, "Solo");
-    CPlayerDlg dlg;
-    QStringList questions; // the first is answered No, the others Yes
-    WhenModal([&](QWidget*) {
-        ModalWatcher boxes([&](QWidget* pBox) {
-            if (pBox != &dlg)
-                questions << qobject_cast<QLabel*>(Item(pBox, 3005))->text(),
-                    Click(pBox, questions.size() == 1 ? IDCANCEL : IDOK);
-        });
-        EXPECT_EQ(After(dlg, IDC_NEW), "Bob Solo '' list edit*");
-        QTest::keyClicks(Edit(dlg), "Zed"), ClickEntry(dlg, "Solo"); // the click replaces it
-        EXPECT_EQ(After(dlg, IDC_DELETE), "Bob [Solo] 'Solo' list* New Delete OK");
-        EXPECT_EQ(After(dlg, IDC_DELETE), "Bob '' list* New");
-        ClickEntry(dlg, "Bob");
-        EXPECT_EQ(After(dlg, IDC_DELETE), "'' list* New");
-        EXPECT_EQ(CPlayerSettings::ListPlayers(), 0);
-        Click(&dlg, IDC_NEW), QTest::keyClicks(Edit(dlg), "Max"), Key(dlg, Qt::Key_Return);
-    });
-    EXPECT_EQ(Result(dlg), "Max");
-    const QString strAsk = "Are you sure you want to delete player '%1'?";
-    EXPECT_EQ(questions, QStringList({strAsk.arg("Solo"), strAsk.arg("Solo"), strAsk.arg("Bob")}));
+    EXPECT_EQ(questions, QStringList(2, "Are you sure you want to delete player 'anna'?"));
+    EXPECT_EQ(CPlayerSettings::ListPlayers(), 2);
 }
