@@ -45,67 +45,48 @@ struct ProbeButton : CFlagButton {
     using CFlagButton::CFlagButton, CFlagButton::initStyleOption;
 };
 
-// The flag button of a running game with Latin as its dictionary, in a window noting commands.
-struct Flag : testing::Test {
-    Flag() { m_button->m_pGame = &m_game, m_button->m_pPlayer = &m_player; }
-    ~Flag() override { theApp.m_nProgLang = 0; }
-    CGameRound m_game;
-    CPlayerSettings m_player{theApp.m_nProgLang};
-    CommandDlg m_dlg;
-    ProbeButton* m_button = new ProbeButton(&m_dlg);
-};
-
 } // namespace
 
-// Guards against a wrong item, text, order, check mark or greying in any state of the program.
-TEST_F(Flag, MenuFollowsLanguageSoundGameAndModifiers)
+// Guards against a wrong item, text, order, check mark or greying in any state of the program,
+// and a menu opening elsewhere or from the keys, a lost choice, or a focus rectangle.
+TEST(Flag, MenuFollowsTheProgramAndOpensBelowOnAPressWithItsChoiceReachingTheDialog)
 {
-    // each state varied once against English, sound off, a game running and no modifier
+    CGameRound game;
+    CPlayerSettings player(theApp.m_nProgLang);
+    CommandDlg dlg;
+    auto* pButton = new ProbeButton(&dlg);
+    pButton->m_pGame = &game, pButton->m_pPlayer = &player, game.m_nDict = 8;
+    // each state varied against English, sound off, a game running and no modifier
     const std::tuple<int, const char*, const char*> cases[] = {
-        {0, "", ""},
-        {Sound, "*", ""},
+        {Dutch | Shift | Ctrl | Finished, "", "|&Spieken...~|Woo&rd instellen..."},
         {Shift, "", "|&Cheat..."},
-        {Shift | Finished, "", "|&Cheat...~"},
-        {Ctrl, "", "|Set Wo&rd..."},
-        {Dutch | Shift | Ctrl, "", "|&Spieken...|Woo&rd instellen..."}};
-    m_game.m_nDict = 8;
+        {Sound | Ctrl, "*", "|Set Wo&rd..."}};
     for (const auto& [nCase, pszSound, pszAdded] : cases) {
-        theApp.m_nProgLang = nCase & Dutch, m_player.m_bSound = nCase & Sound;
-        m_game.m_bFinished = nCase & Finished;
+        theApp.m_nProgLang = nCase & Dutch, player.m_bSound = nCase & Sound;
+        game.m_bFinished = nCase & Finished;
         QMenu menu;
-        ASSERT_TRUE(m_button->BuildFlagMenu(menu, Qt::KeyboardModifiers::fromInt(nCase & ~7)));
-        EXPECT_EQ(Describe(menu), QString(MENUS[nCase & Dutch]).arg(DICTS, pszSound, pszAdded))
-            << nCase;
+        EXPECT_TRUE(pButton->BuildFlagMenu(menu, Qt::KeyboardModifiers::fromInt(nCase & ~7)));
+        EXPECT_EQ(Describe(menu), QString(MENUS[nCase & Dutch]).arg(DICTS, pszSound, pszAdded));
     }
-}
 
-// Guards against a menu opening elsewhere or from the keys, a lost choice, or a focus rectangle.
-TEST_F(Flag, PressOpensTheMenuBelowAndItsChoiceReachesTheDialog)
-{
-    m_game.m_nDict = 8, m_game.m_bFinished = false;
-    m_button->setGeometry(20, 30, 24, 24);
-    m_dlg.show();
-    QApplication::setActiveWindow(&m_dlg);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_dlg));
+    pButton->setGeometry(20, 30, 24, 24);
+    dlg.show(), QApplication::setActiveWindow(&dlg);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
     QList<QPoint> menus; // where each menu opened; the first is left with "&Cheat..."
     QTimer closer;
     closer.callOnTimeout([&] {
-        if (auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            menus << pMenu->pos();
-            QTest::keyClick(pMenu, menus.size() == 1 ? Qt::Key_C : Qt::Key_Escape);
-        }
+        if (auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            menus << pMenu->pos(),
+                QTest::keyClick(pMenu, menus.size() == 1 ? Qt::Key_C : Qt::Key_Escape);
     });
     closer.start(10);
-    QTest::mouseClick(m_button, Qt::LeftButton, Qt::ShiftModifier); // Cheat needs Shift
-    QTest::mouseClick(m_button, Qt::RightButton);
-    m_button->setFocus();
-    QTest::keyClick(m_button, Qt::Key_Space); // no menu from the keys
+    QTest::mouseClick(pButton, Qt::LeftButton, Qt::ShiftModifier); // Cheat needs Shift
+    QTest::mouseClick(pButton, Qt::RightButton);
+    pButton->setFocus(), QTest::keyClick(pButton, Qt::Key_Space); // no menu from the keys
     QTest::qWait(30);
-    EXPECT_EQ(menus, QList<QPoint>(2, m_button->mapToGlobal(QPoint(0, m_button->height()))));
-    EXPECT_EQ(m_dlg.m_commands, QList<int>{1409});
-    EXPECT_FALSE(m_button->isDown());
+    EXPECT_EQ(menus, QList<QPoint>(2, pButton->mapToGlobal(QPoint(0, pButton->height()))));
+    EXPECT_TRUE(dlg.m_commands == QList<int>{1409} && !pButton->isDown());
     QStyleOptionButton option;
-    m_button->initStyleOption(&option);
-    EXPECT_TRUE(m_button->hasFocus());
-    EXPECT_FALSE(option.state & QStyle::State_HasFocus);
+    pButton->initStyleOption(&option);
+    EXPECT_TRUE(pButton->hasFocus() && !(option.state & QStyle::State_HasFocus));
 }
