@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 using Pins = std::pair<int, int>;
 
 static std::uint32_t g_dwNow = 0; // the tick count, for tests that make it the clock
@@ -23,8 +21,7 @@ static Pins Guess(CGameRound& game, const char* pszGuess)
 TEST(GameRound, ScoresBlackAndWhitePins)
 {
     CGameRound game;
-    game.m_nDict = 0;
-    game.NewRound();
+    game.m_bFinished = false; // as in a running game
     const std::tuple<const char*, const char*, Pins> cases[] = {
         {"ABBA", "BBBB", {2, 0}}, {"AABB", "BBAA", {0, 4}}, {"ABCD", "AAAA", {1, 0}},
         {"ABCA", "AAXX", {1, 1}}, {"DEAL", "LEAD", {2, 2}}, {"DEAL", "DEA", {0, 0}},
@@ -36,16 +33,21 @@ TEST(GameRound, ScoresBlackAndWhitePins)
     EXPECT_TRUE(game.m_nGuesses == 5 && !game.m_bFinished);
 }
 
-// Guards against a clock that fails at the tick wrap or after a win, and unmarked cheats.
-TEST(GameRound, ClockWinCheatAndNewRound)
+// Guards against a word other than NextRandom() % N, a clock that fails at the tick wrap or after
+// a win, unmarked cheats, a round not reset, and a word or clock without a list.
+TEST(GameRound, NewRoundPicksAndTimesHonestly)
 {
     SetTickSource([] { return g_dwNow; });
     CGameRound game;
+    QStringList arWords;
+    SeedRandom(42);
+    const int nPick = NextRandom() % LoadWordList(1, arWords);
+    SeedRandom(42);
     g_dwNow = 0xFFFFFC18u; // 1000 ms before the wrap
-    game.m_nDict = 0;
+    game.m_nDict = 1;
     game.NewRound();
-    game.SetWord("ab");
-    EXPECT_FALSE(game.m_bCheated);
+    game.SetWord("ab"); // too short: ignored
+    EXPECT_TRUE(game.GetWord() == arWords.value(nPick) && !game.m_bFinished && !game.m_bCheated);
     game.SetWord("word!");
     EXPECT_TRUE(game.GetWord() == "WORD" && game.m_bCheated);
     g_dwNow = 999;
@@ -58,26 +60,11 @@ TEST(GameRound, ClockWinCheatAndNewRound)
     game.NewRound();
     EXPECT_FALSE(game.m_bCheated || game.m_bFinished || game.m_nGuesses || game.m_dwEnd);
     EXPECT_TRUE(game.RevealWord() == game.GetWord() && game.m_bCheated);
-}
-
-// Guards against a word other than NextRandom() % N, or a word or clock without a list.
-TEST(GameRound, NewRoundPicksFromTheDictionary)
-{
-    SetTickSource([] { return g_dwNow; });
-    CGameRound game;
-    QStringList arWords;
-    SeedRandom(42);
-    const int nPick = NextRandom() % LoadWordList(1, arWords);
-    SeedRandom(42);
-    game.m_nDict = 1;
-    game.NewRound();
-    EXPECT_TRUE(game.GetWord() == arWords.value(nPick) && !game.m_bFinished);
-    for (int nDict : {6, -1}) {
+    for (int nDict : {6, -1}) { // a slot without a list, and none assigned
         game.m_nDict = nDict;
-        g_dwNow = 5000;
         game.NewRound();
-        g_dwNow = 70000;
-        EXPECT_TRUE(game.m_bFinished && std::memcmp(game.m_szWord, "\0\0\0\0", 4) == 0 &&
+        g_dwNow += 70000;
+        EXPECT_TRUE(game.m_bFinished && QByteArray(game.m_szWord, 4) == QByteArray(4, '\0') &&
                     game.GetElapsedText() == "0:00")
             << nDict;
     }

@@ -28,18 +28,35 @@ static std::string Entries(const CHighScoreTable& table) // "seconds/guesses ...
     return str.trimmed().toStdString();
 }
 
-// Guards against a wrong order, and a full table taking a game no better than its last.
-TEST(HighScoreTable, PlacesGamesByTimeThenGuesses)
+// Guards against a wrong order, a full table taking a game no better than its last, a table saved
+// under other names or unchanged, and loading past ten values or refilling for bad ones.
+TEST(HighScoreTable, PlacesSavesAndLoadsGames)
 {
     TempRegistry reg;
-    CHighScoreTable table;
-    const std::tuple<int, int, int> offers[] = {
-        {60, 5, 1}, {60, 5, 2}, {60, 6, 3},   {60, 4, 1},  {30, 9, 1},  {90, 1, 6},   {91, 1, 7},
-        {92, 1, 8}, {93, 1, 9}, {120, 9, 10}, {121, 1, 0}, {120, 9, 0}, {120, 8, 10}, {5, 2, 1}};
-    for (const auto& [nSeconds, nGuesses, nPlace] : offers)
-        EXPECT_EQ(Offer(table, nSeconds, nGuesses), nPlace) << nSeconds << "s " << nGuesses;
-    EXPECT_EQ(Entries(table), "5/2 30/9 60/4 60/5 60/5 60/6 90/1 91/1 92/1 93/1");
-    EXPECT_EQ(table.GetAt(MAX_HIGH_SCORES), nullptr);
+    {
+        CHighScoreTable table;
+        const std::tuple<int, int, int> offers[] = {
+            {60, 5, 1},  {60, 5, 2},  {60, 6, 3},   {60, 4, 1}, {30, 9, 1},
+            {90, 1, 6},  {91, 1, 7},  {92, 1, 8},   {93, 1, 9}, {120, 9, 10},
+            {121, 1, 0}, {120, 9, 0}, {120, 8, 10}, {5, 2, 1}};
+        for (const auto& [nSeconds, nGuesses, nPlace] : offers)
+            EXPECT_EQ(Offer(table, nSeconds, nGuesses), nPlace) << nSeconds << "s " << nGuesses;
+        EXPECT_EQ(Entries(table), "5/2 30/9 60/4 60/5 60/5 60/6 90/1 91/1 92/1 93/1");
+        EXPECT_EQ(table.GetAt(MAX_HIGH_SCORES), nullptr);
+    }
+    QStringList names;
+    QString strText;
+    EXPECT_TRUE(HISCORES.EnumValues(&names) == 10 && names.first() == "H01" &&
+                names.last() == "H10" && HISCORES.GetString("H01", strText) &&
+                strText == "5;2;Anna;-1;WORD");
+    CHighScoreTable().ClearAll();
+    EXPECT_EQ(HISCORES.EnumValues(), 0);
+    for (int i = 12; i >= 1; --i)
+        HISCORES.SetString(QStringLiteral("V%1").arg(i), QStringLiteral("%1;1;A;0;WORD").arg(i));
+    HISCORES.SetString("V11", "broken");
+    HISCORES.SetString("V10", QString(300, '7')); // too long to read
+    EXPECT_EQ(Entries(CHighScoreTable()), "12/1 9/1 8/1 7/1 6/1 5/1 4/1 3/1");
+    EXPECT_EQ(HISCORES.EnumValues(), 12); // the unchanged table was not saved
 }
 
 // Guards against misread records: five ';'-separated fields, numbers read as atoi reads them.
@@ -53,29 +70,4 @@ TEST(HighScoreTable, ParsesAndFormatsRecords)
                   pszRead);
     for (const char* pszBad : {"83;7;Anna;0", "83;7;Anna;0;", "83;;Anna;0;WORD"})
         EXPECT_FALSE(CHighScoreTable::ParseRecord(r, pszBad)) << pszBad;
-}
-
-// Guards against loading past ten values, refilling for bad ones, and saving without a change.
-TEST(HighScoreTable, LoadsAndSavesThroughTheStore)
-{
-    TempRegistry reg;
-    for (int i = 12; i >= 1; --i)
-        HISCORES.SetString(QStringLiteral("V%1").arg(i), QStringLiteral("%1;1;A;0;WORD").arg(i));
-    HISCORES.SetString("V11", "broken");
-    HISCORES.SetString("V10", QString(300, '7')); // too long to read
-    EXPECT_EQ(Entries(CHighScoreTable()), "12/1 9/1 8/1 7/1 6/1 5/1 4/1 3/1");
-    EXPECT_EQ(HISCORES.EnumValues(), 12); // the unchanged table was not saved
-    {
-        CHighScoreTable table;
-        table.ClearAll();
-        for (const auto& [nSeconds, nGuesses] : {std::pair{50, 2}, {40, 9}, {40, 3}})
-            Offer(table, nSeconds, nGuesses);
-    }
-    QStringList names;
-    QString strText;
-    HISCORES.EnumValues(&names);
-    EXPECT_EQ(names, QStringList({"H01", "H02", "H03"}));
-    EXPECT_TRUE(HISCORES.GetString("H01", strText) && strText == "40;3;Anna;-1;WORD");
-    CHighScoreTable().ClearAll();
-    EXPECT_EQ(HISCORES.EnumValues(), 0);
 }

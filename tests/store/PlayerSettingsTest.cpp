@@ -3,24 +3,22 @@
 
 #include <gtest/gtest.h>
 
-// Guards against new players ignoring the program language or stored unsaved, and name case.
+// Guards against new players ignoring the language or keeping another's settings, and name case.
 TEST(PlayerSettings, NewPlayerFollowsTheLanguageAndNamesIgnoreCase)
 {
     TempRegistry reg;
-    int nProgLang = 1;
+    int nProgLang = 0;
     CPlayerSettings player(nProgLang);
-    player.Load("Anna");
-    EXPECT_TRUE(player.m_nDict == 1 && player.m_bSound && !player.m_bLower);
-    EXPECT_TRUE(CPlayerSettings::ListPlayers() == 0 && CPlayerSettings::GetLastPlayer().isEmpty());
-    nProgLang = 0;
     player.Load("Anna");
     player.m_bSound = false;
     player.m_bLower = true;
     player.Save();
     nProgLang = 1;
+    player.Load("Bob");
+    EXPECT_TRUE(player.m_nDict == 1 && player.m_bSound && !player.m_bLower);
     player.Load("ANNA");
-    EXPECT_TRUE(player.m_nDict == 0 && !player.m_bSound && player.m_bLower);
-    EXPECT_EQ(CPlayerSettings::ListPlayers(), 1);
+    EXPECT_TRUE(player.m_nDict == 0 && !player.m_bSound && player.m_bLower &&
+                CPlayerSettings::ListPlayers() == 1);
     CPlayerSettings::DeletePlayer("ANNA");
     EXPECT_TRUE(CPlayerSettings::ListPlayers() == 0 && CPlayerSettings::GetLastPlayer() == "Anna");
 }

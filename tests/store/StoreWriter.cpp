@@ -1,9 +1,8 @@
 // The second copy for the process tests: "values FILE PREFIX COUNT" writes PREFIX0.. one by one;
-// "scores FILE" saves tables of the next generation until killed, printing after the first.
+// "scores FILE" saves tables of the next generation until killed, printing after each.
 #include "GameRound.h"
 #include "HighScoreTable.h"
 #include "PlayerSettings.h"
-#include "RegKey.h"
 #include "RegistryLocation.h"
 
 #include <QCoreApplication>
@@ -24,16 +23,11 @@ int main(int argc, char* argv[])
     player.m_strName = "Kim";
     CGameRound game;
     game.SetWord("WORD");
-    for (;;) {
-        {
-            CHighScoreTable table;
-            const int nGeneration = table.GetCount() > 0 ? table.GetAt(0)->m_nSeconds + 1 : 1;
-            game.m_dwEnd = nGeneration * 1000u;
-            table.ClearAll();
-            for (game.m_nGuesses = 1; game.m_nGuesses <= MAX_HIGH_SCORES; ++game.m_nGuesses)
-                table.AddWonGame(game, player);
-        }
-        std::puts("saved");
-        std::fflush(stdout);
+    for (;; std::puts("saved"), std::fflush(stdout)) { // the table saves as it goes out of scope
+        CHighScoreTable table;
+        game.m_dwEnd = (table.GetCount() > 0 ? table.GetAt(0)->m_nSeconds + 1 : 1) * 1000u;
+        table.ClearAll();
+        for (game.m_nGuesses = 1; game.m_nGuesses <= MAX_HIGH_SCORES; ++game.m_nGuesses)
+            table.AddWonGame(game, player);
     }
 }
