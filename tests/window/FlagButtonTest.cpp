@@ -11,11 +11,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-namespace
-{
-
 // The menu in one line: popups in brackets, * for a check mark, ~ for a greyed item.
-QString Describe(const QMenu& menu)
+static QString Describe(const QMenu& menu)
 {
     QStringList items;
     for (const QAction* p : menu.actions())
@@ -35,28 +32,24 @@ const char* const DICTS = "Deutsch|English|Español|Esperanto|Français|Gaelic|I
                           "Nederlands|Swahili|-|Info...";
 enum { Dutch = 1, Sound = 2, Finished = 4, Shift = Qt::ShiftModifier, Ctrl = Qt::ControlModifier };
 
-struct CommandDlg : CBaseDlg {
-    CommandDlg() : CBaseDlg(0) {}
-    bool OnCommand(int nId) override { return m_commands.append(nId), true; }
-    QList<int> m_commands;
-};
-
-struct ProbeButton : CFlagButton {
-    using CFlagButton::CFlagButton, CFlagButton::initStyleOption;
-};
-
-} // namespace
-
 // Guards against a wrong item, text, order, check mark or greying in any state of the program,
 // and a menu opening elsewhere or from the keys, a lost choice, or a focus rectangle.
 TEST(Flag, MenuFollowsTheProgramAndOpensBelowOnAPressWithItsChoiceReachingTheDialog)
 {
+    struct CommandDlg : CBaseDlg {
+        CommandDlg() : CBaseDlg(0) {}
+        bool OnCommand(int nId) override { return m_commands.append(nId), true; }
+        QList<int> m_commands;
+    };
+
+    struct ProbeButton : CFlagButton {
+        using CFlagButton::CFlagButton, CFlagButton::initStyleOption;
+    };
     CGameRound game;
     CPlayerSettings player(theApp.m_nProgLang);
     CommandDlg dlg;
     auto* pButton = new ProbeButton(&dlg);
     pButton->m_pGame = &game, pButton->m_pPlayer = &player, game.m_nDict = 8;
-    // each state varied against English, sound off, a game running and no modifier
     const std::tuple<int, const char*, const char*> cases[] = {
         {Dutch | Shift | Ctrl | Finished, "", "|&Spieken...~|Woo&rd instellen..."},
         {Shift, "", "|&Cheat..."},
