@@ -2,6 +2,7 @@
 
 #include "DialogBuilder.h"
 #include "DialogTemplates.h"
+#include "GameApp.h"
 #include "Icons.h"
 #include "MessageDlg.h"
 
@@ -184,6 +185,13 @@ void CBaseDlg::OnOK()
 void CBaseDlg::OnCancel()
 {
     done(IDCANCEL);
+}
+
+void CBaseDlg::done(int nResult)
+{
+    QDialog::done(nResult);
+    if (m_nClosingSound)
+        theApp.PlaySoundRes(m_nClosingSound, false);
 }
 
 // Escape and the close box arrive here; Enter arrives through the default button.

@@ -40,6 +40,10 @@ public:
     void SetCaption(const QString& strCaption);
     int ShowMessageDlg(const QString& strText, int nButtons, int nSound);
 
+    // Ends the dialog, then plays its closing sound, if it has one, to its end: the caller
+    // gets control back only after the clip.
+    void done(int nResult) override;
+
     // The command dispatch: button clicks, menu choices, Enter and Escape end here.
     // Returns true when the command was handled.
     virtual bool OnCommand(int nId);
@@ -57,6 +61,8 @@ protected:
     virtual void OnTimer(int nId);
 
     void timerEvent(QTimerEvent* pEvent) override;
+
+    int m_nClosingSound = 0; // none
     void reject() override;
     void accept() override;
 

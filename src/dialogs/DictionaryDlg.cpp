@@ -20,7 +20,10 @@ constexpr int FIRST_DICTIONARY_COMMAND = 201;
 
 } // namespace
 
-CDictionaryDlg::CDictionaryDlg(QWidget* pParent) : CBaseDlg(IDD_DICTIONARY, pParent) {}
+CDictionaryDlg::CDictionaryDlg(QWidget* pParent) : CBaseDlg(IDD_DICTIONARY, pParent)
+{
+    m_nClosingSound = SND_WINDOW_CLOSED;
+}
 
 int CDictionaryDlg::GetSelectedCommand() const
 {
@@ -88,10 +91,4 @@ bool CDictionaryDlg::OnCommand(int nId)
     m_bLower = !m_bLower;
     Refresh();
     return true;
-}
-
-void CDictionaryDlg::done(int nResult)
-{
-    CBaseDlg::done(nResult);
-    theApp.PlaySoundRes(SND_WINDOW_CLOSED, false);
 }

@@ -13,8 +13,6 @@ public:
     explicit CDictionaryDlg(QWidget* pParent = nullptr);
 
     bool OnCommand(int nId) override;
-    // Ends the dialog, then plays the closing sound to its end.
-    void done(int nResult) override;
 
     // The flag menu's command for the selected dictionary.
     int GetSelectedCommand() const;

@@ -49,6 +49,7 @@ QStringList RowTexts(int nPlace, const CHighScore& record)
 CHighScoresDlg::CHighScoresDlg(CHighScoreTable* pTable, QWidget* pParent)
     : CBaseDlg(IDD_HIGHSCORES, pParent), m_pTable(pTable)
 {
+    m_nClosingSound = SND_WINDOW_CLOSED;
 }
 
 bool CHighScoresDlg::OnInitDialog()
@@ -127,10 +128,4 @@ void CHighScoresDlg::OnClearAll()
         m_list->clear();
     EnableItem(IDC_CLEAR_ALL, false);
     FocusItem(IDOK);
-}
-
-void CHighScoresDlg::done(int nResult)
-{
-    CBaseDlg::done(nResult);
-    theApp.PlaySoundRes(SND_WINDOW_CLOSED, false);
 }

@@ -13,9 +13,6 @@ public:
     explicit CHighScoresDlg(CHighScoreTable* pTable, QWidget* pParent = nullptr);
 
     bool OnCommand(int nId) override;
-    // Ends the dialog, then plays the closing sound to its end: the caller gets control
-    // back only after the clip.
-    void done(int nResult) override;
 
     QTreeWidget* m_list = nullptr;       // control 3013
     CHighScoreTable* m_pTable = nullptr; // not owned
