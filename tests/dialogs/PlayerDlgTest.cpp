@@ -58,7 +58,7 @@ TEST_F(PlayerDlgTest, NameDialogNeedsANameAndOffersTheLastPlayer)
 // keeping state, Delete acting on No or leaving a selection.
 TEST_F(PlayerDlgTest, ChooserPreselectsByPrefixChoosesByClickAndNewAndDeleteWork)
 {
-    for (const QString& strName : {"carl", "Bob", "anna"})
+    for (QString strName : {"carl", "Bob", "anna"})
         CRegKey(HKEY_LOCAL_MACHINE, "Players\\" + strName).SetInt("Dict", 0);
     QStringList questions; // the first is answered No, the others Yes
     ModalWatcher boxes([&](QWidget* pBox) {
