@@ -1,9 +1,9 @@
 // Start-up time, memory and the cost of a guess, each against its target.
 // Exits with 1 when a target is missed, so a script can watch for regressions.
 #include "GuessBench.h"
-#include "IsolatedHome.h"
 #include "StartupBench.h"
 #include "VirtualDisplay.h"
+#include "support/IsolatedHome.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -1,14 +1,14 @@
 #include "GuessBench.h"
 
 #include "BenchStats.h"
-#include "DialogTemplates.h"
-#include "GameApp.h"
-#include "GameDlg.h"
-#include "GameRound.h"
-#include "HighScoreTable.h"
-#include "PlayerSettings.h"
-#include "TempRegistry.h"
-#include "WavePlayer.h"
+#include "appcore/AppCore.h"
+#include "game/GameRound.h"
+#include "platform/WavePlayer.h"
+#include "res/DialogTemplates.h"
+#include "store/HighScoreTable.h"
+#include "store/PlayerSettings.h"
+#include "support/TempRegistry.h"
+#include "window/GameDlg.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -73,16 +73,15 @@ bool RunGuessBench()
     TempRegistry registry;
     CSilentWavePlayer silent;
     SetWavePlayer(&silent);
-    theApp.m_nProgLang = 0;
-    theApp.m_bAutoStart = true;
+    CAppCore& core = AppCore();
+    core.m_nProgLang = 0;
+    core.m_bAutoStart = true;
     CGameRound game;
-    CPlayerSettings player(theApp.m_nProgLang);
+    CPlayerSettings player(core.m_nProgLang);
     player.m_strName = QStringLiteral("Bench");
     CHighScoreTable highScores;
     game.m_nDict = player.m_nDict;
-    theApp.m_pGame = &game;
-    theApp.m_pPlayer = &player;
-    theApp.m_pHighScores = &highScores;
+    core.SetPlayer(&player);
 
     QList<double> times;
     {
@@ -100,9 +99,7 @@ bool RunGuessBench()
         dlg.DoModal();
     }
 
-    theApp.m_pGame = nullptr;
-    theApp.m_pPlayer = nullptr;
-    theApp.m_pHighScores = nullptr;
+    core.SetPlayer(nullptr);
     SetWavePlayer(nullptr);
     if (times.isEmpty()) {
         std::printf("Guess to row: no game started in the main window\n\n");

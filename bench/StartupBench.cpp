@@ -1,9 +1,9 @@
 #include "StartupBench.h"
 
 #include "BenchStats.h"
-#include "RegKey.h"
-#include "RegistryLocation.h"
 #include "VirtualDisplay.h"
+#include "store/RegKey.h"
+#include "store/RegistryLocation.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -5,10 +5,6 @@
 // Dialog templates: every dialog's controls with positions and sizes in dialog units.
 // One builder turns a template into widgets; the dialogs find their controls by id.
 
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
-constexpr int IDC_STATIC = -1;
-
 enum class DlgItemKind { PushButton, Edit, Static, StaticIcon, ListBox, ListView };
 
 // Control styles, combined with |.
@@ -42,9 +38,10 @@ enum DlgStyle : unsigned {
 struct DlgItem {
     int nId;
     DlgItemKind kind;
-    const char* pszText; // UTF-8, the English text of the template; a static icon's icon id
+    const char* pszText; // UTF-8, the English text of the template
     int x, y, cx, cy;
     unsigned nStyle;
+    int nIconId = 0; // the icon a static icon shows from the start
 };
 
 struct DlgTemplate {

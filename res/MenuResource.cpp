@@ -1,4 +1,6 @@
-#include "MenuResource.h"
+#include "res/MenuResource.h"
+
+#include "res/Resource.h"
 
 namespace
 {
@@ -10,39 +12,39 @@ constexpr MenuItemRes SEPARATOR_ONLY[] = {{Separator, 0, "", {}}};
 // The dictionaries are put in front of the separator when the menu opens.
 constexpr MenuItemRes DICTIONARY_POPUP[] = {
     {Separator, 0, "", {}},
-    {String, 1402, "Info...", {}},
+    {String, ID_DICTIONARY_INFO, "Info...", {}},
 };
 
 constexpr MenuItemRes ENGLISH_MENU[] = {
     {Popup, 0, "&Dictionary", DICTIONARY_POPUP},
     {Popup, 0, "&Program", SEPARATOR_ONLY},
-    {String, 1404, "&Sound", {}},
+    {String, ID_SOUND, "&Sound", {}},
     {Separator, 0, "", {}},
-    {String, 1405, "&New Game", {}},
-    {String, 1411, "Hi&gh Scores...", {}},
-    {String, 1409, "&Cheat...", {}},
-    {String, 1410, "Set Wo&rd...", {}},
+    {String, ID_NEW_GAME, "&New Game", {}},
+    {String, ID_HIGH_SCORES, "Hi&gh Scores...", {}},
+    {String, ID_CHEAT, "&Cheat...", {}},
+    {String, ID_SET_WORD, "Set Wo&rd...", {}},
     {Separator, 0, "", {}},
-    {String, 1406, "&Help...", {}},
-    {String, 1407, "&About...", {}},
+    {String, ID_HELP, "&Help...", {}},
+    {String, ID_ABOUT, "&About...", {}},
     {Separator, 0, "", {}},
-    {String, 1408, "E&xit", {}},
+    {String, ID_EXIT, "E&xit", {}},
 };
 
 constexpr MenuItemRes DUTCH_MENU[] = {
     {Popup, 0, "&Woordenboek", DICTIONARY_POPUP},
     {Popup, 0, "&Programma", SEPARATOR_ONLY},
-    {String, 1404, "&Geluid", {}},
+    {String, ID_SOUND, "&Geluid", {}},
     {Separator, 0, "", {}},
-    {String, 1405, "&Nieuw spel", {}},
-    {String, 1411, "Hoogste s&cores...", {}},
-    {String, 1409, "&Spieken...", {}},
-    {String, 1410, "Woo&rd instellen...", {}},
+    {String, ID_NEW_GAME, "&Nieuw spel", {}},
+    {String, ID_HIGH_SCORES, "Hoogste s&cores...", {}},
+    {String, ID_CHEAT, "&Spieken...", {}},
+    {String, ID_SET_WORD, "Woo&rd instellen...", {}},
     {Separator, 0, "", {}},
-    {String, 1406, "&Help...", {}},
-    {String, 1407, "&Over...", {}},
+    {String, ID_HELP, "&Help...", {}},
+    {String, ID_ABOUT, "&Over...", {}},
     {Separator, 0, "", {}},
-    {String, 1408, "A&fsluiten", {}},
+    {String, ID_EXIT, "A&fsluiten", {}},
 };
 
 // One popup per program language, picked by position; only the first two have content.
@@ -58,7 +60,7 @@ constexpr MenuItemRes FLAG_MENU[] = {
 
 std::span<const MenuItemRes> FindMenuResource(int nId)
 {
-    if (nId == IDR_FLAGMENU)
+    if (nId == IDR_FLAG_MENU)
         return FLAG_MENU;
     return {};
 }

@@ -12,7 +12,5 @@ struct MenuItemRes {
     std::span<const MenuItemRes> items; // a popup's content
 };
 
-constexpr int IDR_FLAGMENU = 128;
-
 // The top-level popups of a menu resource; empty for an unknown id.
 std::span<const MenuItemRes> FindMenuResource(int nId);

@@ -1,5 +1,5 @@
-#include "GameApp.h"
-#include "Privileges.h"
+#include "app/GameApp.h"
+#include "platform/Privileges.h"
 
 #include <QApplication>
 

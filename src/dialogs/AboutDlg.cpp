@@ -1,20 +1,16 @@
-#include "AboutDlg.h"
+#include "dialogs/AboutDlg.h"
 
-#include "DialogTemplates.h"
-#include "GameApp.h"
-#include "HyperLink.h"
-#include "SoundIds.h"
+#include "appcore/AppCore.h"
+#include "appcore/Version.h"
+#include "controls/HyperLink.h"
+#include "res/DialogTemplates.h"
+#include "res/Resource.h"
 
 #include <QMouseEvent>
 
 namespace
 {
 
-constexpr int IDD_ABOUT = 1206;
-constexpr int IDC_NAME_VERSION = 3010;
-constexpr int IDC_LINK = 3011;
-constexpr const char* PRODUCT_NAME = "Kelvara";
-constexpr const char* PRODUCT_VERSION = "1.0";
 const QString MAKER_ADDRESS = QStringLiteral("https://torvane.example/kelvara");
 
 } // namespace
@@ -32,8 +28,11 @@ bool CAboutDlg::OnInitDialog()
 {
     CBaseDlg::OnInitDialog();
     m_link->Attach();
-    theApp.PlaySoundRes(SND_ABOUT, true);
-    SetItemText(IDC_NAME_VERSION, QString::asprintf("%s %s", PRODUCT_NAME, PRODUCT_VERSION));
+    AppCore().PlaySoundRes(SND_ABOUT, true);
+    SetItemText(IDC_NAME_VERSION, QStringLiteral("%1 %2.%3")
+                                      .arg(QLatin1String(PRODUCT_NAME))
+                                      .arg(VERSION_MAJOR)
+                                      .arg(VERSION_MINOR));
     m_link->SetTarget(MAKER_ADDRESS);
     m_link->SetTooltip(MAKER_ADDRESS);
     // Keys and clicks are caught before the box or any of its controls would handle them.

@@ -1,10 +1,11 @@
-#include "BaseDlg.h"
+#include "dialogs/BaseDlg.h"
 
-#include "DialogBuilder.h"
-#include "DialogTemplates.h"
-#include "GameApp.h"
-#include "Icons.h"
-#include "MessageDlg.h"
+#include "appcore/AppCore.h"
+#include "dialogs/MessageDlg.h"
+#include "platform/DialogBuilder.h"
+#include "platform/Icons.h"
+#include "res/DialogTemplates.h"
+#include "res/Resource.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -191,7 +192,7 @@ void CBaseDlg::done(int nResult)
 {
     QDialog::done(nResult);
     if (m_nClosingSound)
-        theApp.PlaySoundRes(m_nClosingSound, false);
+        AppCore().PlaySoundRes(m_nClosingSound, false);
 }
 
 // Escape and the close box arrive here; Enter arrives through the default button.

@@ -1,24 +1,12 @@
-#include "DictionaryDlg.h"
+#include "dialogs/DictionaryDlg.h"
 
-#include "DialogTemplates.h"
-#include "GameApp.h"
-#include "MessageFormat.h"
-#include "SoundIds.h"
-#include "WordList.h"
+#include "appcore/AppCore.h"
+#include "appcore/MessageFormat.h"
+#include "game/WordList.h"
+#include "res/DialogTemplates.h"
+#include "res/Resource.h"
 
 #include <QListWidget>
-
-namespace
-{
-
-constexpr int IDD_DICTIONARY = 1205;
-constexpr int IDC_DICTIONARIES = 3006;
-constexpr int IDC_WORDS = 3007;
-constexpr int IDC_FLAG = 3008;
-constexpr int IDC_COUNT = 3009;
-constexpr int FIRST_DICTIONARY_COMMAND = 201;
-
-} // namespace
 
 CDictionaryDlg::CDictionaryDlg(QWidget* pParent) : CBaseDlg(IDD_DICTIONARY, pParent)
 {
@@ -27,7 +15,7 @@ CDictionaryDlg::CDictionaryDlg(QWidget* pParent) : CBaseDlg(IDD_DICTIONARY, pPar
 
 int CDictionaryDlg::GetSelectedCommand() const
 {
-    return FIRST_DICTIONARY_COMMAND + m_nDict;
+    return IDR_FIRST_DICTIONARY + m_nDict;
 }
 
 bool CDictionaryDlg::OnInitDialog()
@@ -35,9 +23,9 @@ bool CDictionaryDlg::OnInitDialog()
     CBaseDlg::OnInitDialog();
     m_listDict = qobject_cast<QListWidget*>(GetDlgItem(IDC_DICTIONARIES));
     m_listWords = qobject_cast<QListWidget*>(GetDlgItem(IDC_WORDS));
-    theApp.PlaySoundRes(SND_WINDOW_OPEN, true);
-    SetCaption(theApp.LoadLangString(10003));
-    SetItemText(IDOK, theApp.LoadLangString(10005));
+    AppCore().PlaySoundRes(SND_WINDOW_OPEN, true);
+    SetCaption(AppCore().LoadLangString(IDS_DICTIONARY));
+    SetItemText(IDOK, AppCore().LoadLangString(IDS_SELECT));
     FillDictionaryList();
     if (m_listDict) {
         connect(m_listDict, &QListWidget::currentRowChanged, this, &CDictionaryDlg::Refresh);
@@ -63,9 +51,9 @@ void CDictionaryDlg::Refresh()
 {
     const QListWidgetItem* pSelected = m_listDict ? m_listDict->currentItem() : nullptr;
     m_nDict = pSelected ? pSelected->data(Qt::UserRole).toInt() : -1;
-    SetButtonIcon(IDC_FLAG, DictionaryResourceId(m_nDict));
+    SetButtonIcon(IDC_PICTURE, DictionaryResourceId(m_nDict));
     FillWordList();
-    SetItemText(IDC_COUNT, FormatMessageText(theApp.LoadLangString(10021), m_nWords));
+    SetItemText(IDC_COUNT, FormatMessageText(AppCore().LoadLangString(IDS_WORD_COUNT), m_nWords));
     EnableItem(IDOK, pSelected != nullptr);
     FocusItem(IDC_DICTIONARIES);
 }
@@ -86,7 +74,7 @@ void CDictionaryDlg::FillWordList()
 
 bool CDictionaryDlg::OnCommand(int nId)
 {
-    if (nId != IDC_FLAG)
+    if (nId != IDC_PICTURE)
         return CBaseDlg::OnCommand(nId);
     m_bLower = !m_bLower;
     Refresh();

@@ -1,34 +1,27 @@
-#include "HelpDlg.h"
+#include "dialogs/HelpDlg.h"
 
-#include "DialogTemplates.h"
-#include "GameApp.h"
-#include "SoundIds.h"
+#include "appcore/AppCore.h"
+#include "res/DialogTemplates.h"
+#include "res/Resource.h"
 
 #include <QKeyEvent>
 
-namespace
+CHelpDlg::CHelpDlg(QWidget* pParent) : CBaseDlg(IDD_HELP, pParent)
 {
-
-constexpr int IDD_HELP = 1207;
-constexpr int IDC_TEXT = 3005;
-
-} // namespace
-
-CHelpDlg::CHelpDlg(QWidget* pParent) : CBaseDlg(IDD_HELP, pParent) {}
+    connect(&AppCore(), &CAppCore::ProgLangChanged, this, &CHelpDlg::LoadTexts);
+}
 
 // The main window takes an open help window with it when it closes.
 CHelpDlg::~CHelpDlg()
 {
-    if (theApp.m_pHelpDlg != this)
-        return;
-    theApp.m_pHelpDlg = nullptr;
-    theApp.PlaySoundRes(SND_WINDOW_CLOSED, false);
+    if (!m_bClosed)
+        AppCore().PlaySoundRes(SND_WINDOW_CLOSED, false);
 }
 
 bool CHelpDlg::OnInitDialog()
 {
     CBaseDlg::OnInitDialog();
-    theApp.PlaySoundRes(SND_WINDOW_OPEN, true);
+    AppCore().PlaySoundRes(SND_WINDOW_OPEN, true);
     LoadTexts();
     Reposition();
     return true;
@@ -36,10 +29,10 @@ bool CHelpDlg::OnInitDialog()
 
 void CHelpDlg::LoadTexts()
 {
-    SetCaption(theApp.LoadLangString(10004));
-    SetItemText(IDC_TEXT, theApp.LoadLangString(10022) + QStringLiteral("\n\n") +
-                              theApp.LoadLangString(10023) + QStringLiteral("\n\n") +
-                              theApp.LoadLangString(10024));
+    SetCaption(AppCore().LoadLangString(IDS_HELP));
+    SetItemText(IDC_TEXT, AppCore().LoadLangString(IDS_HELP_RULES) + QStringLiteral("\n\n") +
+                              AppCore().LoadLangString(IDS_HELP_END) + QStringLiteral("\n\n") +
+                              AppCore().LoadLangString(IDS_HELP_TIP));
 }
 
 void CHelpDlg::Reposition()
@@ -56,8 +49,10 @@ void CHelpDlg::Reposition()
 void CHelpDlg::DestroyWindow()
 {
     hide();
-    theApp.PlaySoundRes(SND_WINDOW_CLOSED, false);
-    theApp.OnHelpClosed();
+    m_bClosed = true;
+    AppCore().PlaySoundRes(SND_WINDOW_CLOSED, false);
+    // Called from inside the window's own handlers, so it goes once they have returned.
+    deleteLater();
 }
 
 void CHelpDlg::OnOK()

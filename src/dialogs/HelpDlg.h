@@ -1,9 +1,9 @@
 #pragma once
 
-#include "BaseDlg.h"
+#include "dialogs/BaseDlg.h"
 
 // The rules of the game and a tip, in a window of its own beside the main window. It stays
-// open while the game goes on; closing it destroys it.
+// open while the game goes on, follows the program language, and deletes itself once closed.
 class CHelpDlg : public CBaseDlg
 {
     Q_OBJECT
@@ -14,13 +14,17 @@ public:
     // Puts the window's top-left corner at its parent's top-right corner and focuses it.
     void Reposition();
     void LoadTexts();
-    // Closes the window for good: plays the closing sound to its end, then lets the
-    // application forget it.
+    // Closes the window for good: plays the closing sound to its end, then deletes it.
     void DestroyWindow();
+    // True from DestroyWindow until the window is gone.
+    bool IsClosing() const { return m_bClosed; }
 
 protected:
     bool OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
     void keyPressEvent(QKeyEvent* pEvent) override;
+
+private:
+    bool m_bClosed = false;
 };

@@ -1,16 +1,15 @@
-#include "HighScoreNoticeDlg.h"
+#include "dialogs/HighScoreNoticeDlg.h"
 
-#include "DialogTemplates.h"
-#include "GameApp.h"
-#include "MessageFormat.h"
+#include "appcore/AppCore.h"
+#include "appcore/MessageFormat.h"
+#include "res/DialogTemplates.h"
+#include "res/Resource.h"
 
 #include <QMouseEvent>
 
 namespace
 {
 
-constexpr int IDD_NOTICE = 1212;
-constexpr int IDC_TEXT = 3005;
 constexpr int CLOSE_AFTER_MS = 1500;
 
 bool IsClosingInput(const QEvent* pEvent)
@@ -31,16 +30,17 @@ bool IsClosingInput(const QEvent* pEvent)
 } // namespace
 
 CHighScoreNoticeDlg::CHighScoreNoticeDlg(std::uint16_t nPlace, QWidget* pParent)
-    : CBaseDlg(IDD_NOTICE, pParent), m_nPlace(nPlace)
+    : CBaseDlg(IDD_HIGH_SCORE_NOTICE, pParent), m_nPlace(nPlace)
 {
 }
 
 bool CHighScoreNoticeDlg::OnInitDialog()
 {
     CBaseDlg::OnInitDialog();
-    SetItemText(IDC_TEXT, m_nPlace == 1
-                              ? theApp.LoadLangString(10034)
-                              : FormatMessageText(theApp.LoadLangString(10035), m_nPlace));
+    SetItemText(IDC_TEXT,
+                m_nPlace == 1
+                    ? AppCore().LoadLangString(IDS_HIGHEST_SCORE)
+                    : FormatMessageText(AppCore().LoadLangString(IDS_HIGH_SCORE_PLACE), m_nPlace));
     // Keys and clicks are caught before the note or its text would handle them.
     installEventFilter(this);
     if (QWidget* pText = GetDlgItem(IDC_TEXT))

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "BaseDlg.h"
+#include "dialogs/BaseDlg.h"
+#include "res/Resource.h"
 
 #include <cstdint>
 
@@ -14,7 +15,7 @@ public:
     explicit CHighScoreNoticeDlg(std::uint16_t nPlace, QWidget* pParent = nullptr);
 
     std::uint16_t m_nPlace; // 1-based
-    const int m_nTimerId = 201;
+    const int m_nTimerId = IDT_NOTICE_CLOSE;
 
 protected:
     bool OnInitDialog() override;

@@ -1,13 +1,13 @@
-#include "HighScoresDlg.h"
+#include "dialogs/HighScoresDlg.h"
 
-#include "DialogBuilder.h"
-#include "DialogTemplates.h"
-#include "GameApp.h"
-#include "GameRound.h"
-#include "HighScoreTable.h"
-#include "MessageDlg.h"
-#include "SoundIds.h"
-#include "WordList.h"
+#include "appcore/AppCore.h"
+#include "dialogs/MessageDlg.h"
+#include "game/GameRound.h"
+#include "game/WordList.h"
+#include "platform/DialogBuilder.h"
+#include "res/DialogTemplates.h"
+#include "res/Resource.h"
+#include "store/HighScoreTable.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>
@@ -15,10 +15,6 @@
 
 namespace
 {
-
-constexpr int IDD_HIGHSCORES = 1211;
-constexpr int IDC_SCORES = 3013;
-constexpr int IDC_CLEAR_ALL = 3014;
 
 struct Column {
     int nHeadingId; // 0 for no heading
@@ -29,8 +25,12 @@ struct Column {
 // The fixed widths are 30, 45 and 60 pixels at the classic dialog font (6 pixels to 4 dialog
 // units); as dialog units they keep their proportions to the name column at any font.
 constexpr Column COLUMNS[] = {
-    {0, Qt::AlignRight, 20},       {10029, Qt::AlignLeft, 0},     {10030, Qt::AlignRight, 30},
-    {10031, Qt::AlignHCenter, 30}, {10032, Qt::AlignHCenter, 30}, {10033, Qt::AlignLeft, 40},
+    {0, Qt::AlignRight, 20},
+    {IDS_COLUMN_NAME, Qt::AlignLeft, 0},
+    {IDS_COLUMN_TIME, Qt::AlignRight, 30},
+    {IDS_COLUMN_LEVEL, Qt::AlignHCenter, 30},
+    {IDS_COLUMN_LANG, Qt::AlignHCenter, 30},
+    {IDS_COLUMN_WORD, Qt::AlignLeft, 40},
 };
 constexpr int COLUMN_COUNT = std::size(COLUMNS);
 
@@ -47,7 +47,7 @@ QStringList RowTexts(int nPlace, const CHighScore& record)
 } // namespace
 
 CHighScoresDlg::CHighScoresDlg(CHighScoreTable* pTable, QWidget* pParent)
-    : CBaseDlg(IDD_HIGHSCORES, pParent), m_pTable(pTable)
+    : CBaseDlg(IDD_HIGH_SCORES, pParent), m_pTable(pTable)
 {
     m_nClosingSound = SND_WINDOW_CLOSED;
 }
@@ -56,9 +56,9 @@ bool CHighScoresDlg::OnInitDialog()
 {
     CBaseDlg::OnInitDialog();
     m_list = qobject_cast<QTreeWidget*>(GetDlgItem(IDC_SCORES));
-    SetCaption(theApp.LoadLangString(10026));
-    SetItemText(IDOK, theApp.LoadLangString(10006));
-    SetItemText(IDC_CLEAR_ALL, theApp.LoadLangString(10027));
+    SetCaption(AppCore().LoadLangString(IDS_HIGH_SCORES));
+    SetItemText(IDOK, AppCore().LoadLangString(IDS_OK));
+    SetItemText(IDC_CLEAR_ALL, AppCore().LoadLangString(IDS_CLEAR_ALL));
     FillList();
     return true;
 }
@@ -93,11 +93,11 @@ void CHighScoresDlg::AddColumns()
     m_list->setColumnCount(COLUMN_COUNT);
     QHeaderView* pHeader = m_list->header();
     pHeader->setStretchLastSection(false);
-    const DlgTemplate* pTemplate = FindDialogTemplate(IDD_HIGHSCORES);
+    const DlgTemplate* pTemplate = FindDialogTemplate(IDD_HIGH_SCORES);
     QTreeWidgetItem* pHeadings = m_list->headerItem();
     for (int nColumn = 0; nColumn < COLUMN_COUNT; ++nColumn) {
         const Column& column = COLUMNS[nColumn];
-        pHeadings->setText(nColumn, column.nHeadingId ? theApp.LoadLangString(column.nHeadingId)
+        pHeadings->setText(nColumn, column.nHeadingId ? AppCore().LoadLangString(column.nHeadingId)
                                                       : QString());
         pHeadings->setTextAlignment(nColumn, column.alignment | Qt::AlignVCenter);
         if (column.nWidthDu == 0) {
@@ -120,7 +120,8 @@ bool CHighScoresDlg::OnCommand(int nId)
 
 void CHighScoresDlg::OnClearAll()
 {
-    if (ShowMessageDlg(theApp.LoadLangString(10028), CMessageDlg::MB_YES_NO, SND_QUESTION) != IDOK)
+    if (ShowMessageDlg(AppCore().LoadLangString(IDS_SURE_TO_CLEAR), CMessageDlg::MB_YES_NO,
+                       SND_QUESTION) != IDOK)
         return;
     if (m_pTable)
         m_pTable->ClearAll();

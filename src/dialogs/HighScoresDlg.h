@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BaseDlg.h"
+#include "dialogs/BaseDlg.h"
 
 class CHighScoreTable;
 class QTreeWidget;

@@ -1,19 +1,15 @@
-#include "LanguageDlg.h"
+#include "dialogs/LanguageDlg.h"
 
-namespace
-{
-constexpr int IDD_LANGUAGE = 1208;
-constexpr int IDC_ENGLISH = 201;
-constexpr int IDC_DUTCH = 202;
-} // namespace
+#include "game/WordList.h"
+#include "res/Resource.h"
 
 CLanguageDlg::CLanguageDlg(QWidget* pParent) : CBaseDlg(IDD_LANGUAGE, pParent) {}
 
 bool CLanguageDlg::OnInitDialog()
 {
     CBaseDlg::OnInitDialog();
-    SetButtonIcon(IDC_ENGLISH, IDC_ENGLISH);
-    SetButtonIcon(IDC_DUTCH, IDC_DUTCH);
+    SetButtonIcon(IDC_ENGLISH, DictionaryResourceId(0));
+    SetButtonIcon(IDC_DUTCH, DictionaryResourceId(1));
     return true;
 }
 

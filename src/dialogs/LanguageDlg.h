@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BaseDlg.h"
+#include "dialogs/BaseDlg.h"
 
 // Asks for the program language with two flag buttons: 0 English, 1 Dutch.
 // Shown before any language is known, so its texts are not localized; Escape is ignored.

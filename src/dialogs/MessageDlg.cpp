@@ -1,15 +1,10 @@
-#include "MessageDlg.h"
+#include "dialogs/MessageDlg.h"
 
-#include "DialogTemplates.h"
-#include "GameApp.h"
+#include "appcore/AppCore.h"
+#include "res/DialogTemplates.h"
+#include "res/Resource.h"
 
 #include <QLabel>
-
-namespace
-{
-constexpr int IDD_MESSAGE = 1210;
-constexpr int IDC_TEXT = 3005;
-} // namespace
 
 CMessageDlg::CMessageDlg(const QString& strText, int nButtons, int nSound, QWidget* pParent)
     : CBaseDlg(IDD_MESSAGE, pParent), m_strText(strText), m_nButtons(nButtons), m_nSound(nSound)
@@ -27,21 +22,21 @@ bool CMessageDlg::OnInitDialog()
     CBaseDlg::OnInitDialog();
     switch (m_nButtons) {
     case MB_OK_ONLY:
-        SetItemText(IDOK, theApp.LoadLangString(10006));
+        SetItemText(IDOK, AppCore().LoadLangString(IDS_OK));
         HideItem(IDCANCEL);
         break;
     case MB_OK_CANCEL:
-        SetItemText(IDOK, theApp.LoadLangString(10006));
-        SetItemText(IDCANCEL, theApp.LoadLangString(10007));
+        SetItemText(IDOK, AppCore().LoadLangString(IDS_OK));
+        SetItemText(IDCANCEL, AppCore().LoadLangString(IDS_CANCEL));
         break;
     case MB_YES_NO:
-        SetItemText(IDOK, theApp.LoadLangString(10008));
-        SetItemText(IDCANCEL, theApp.LoadLangString(10009));
+        SetItemText(IDOK, AppCore().LoadLangString(IDS_YES));
+        SetItemText(IDCANCEL, AppCore().LoadLangString(IDS_NO));
         break;
     default:
         break;
     }
     if (m_nSound > 0)
-        theApp.PlaySoundRes(m_nSound, true);
+        AppCore().PlaySoundRes(m_nSound, true);
     return false;
 }

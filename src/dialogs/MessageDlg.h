@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BaseDlg.h"
+#include "dialogs/BaseDlg.h"
 
 // The program's own message box: the text, one of three button sets and a sound.
 class CMessageDlg : public CBaseDlg

@@ -1,16 +1,10 @@
-#include "NameDlg.h"
+#include "dialogs/NameDlg.h"
 
-#include "DialogTemplates.h"
-#include "GameApp.h"
-#include "NameEdit.h"
-#include "PlayerSettings.h"
-
-namespace
-{
-constexpr int IDD_NAME = 1203;
-constexpr int IDC_NAME = 3001;
-constexpr int IDC_LABEL = 3005;
-} // namespace
+#include "appcore/AppCore.h"
+#include "controls/NameEdit.h"
+#include "res/DialogTemplates.h"
+#include "res/Resource.h"
+#include "store/PlayerSettings.h"
 
 CNameEntryDlg::CNameEntryDlg(int nTemplateId, QWidget* pParent) : CBaseDlg(nTemplateId, pParent) {}
 
@@ -46,8 +40,8 @@ bool CNameDlg::OnInitDialog()
 {
     m_strName = CPlayerSettings::GetLastPlayer();
     CNameEntryDlg::OnInitDialog();
-    SetItemText(IDC_LABEL, theApp.LoadLangString(10002));
-    SetItemText(IDOK, theApp.LoadLangString(10006));
+    SetItemText(IDC_TEXT, AppCore().LoadLangString(IDS_ENTER_NAME));
+    SetItemText(IDOK, AppCore().LoadLangString(IDS_OK));
     FocusItem(IDC_NAME);
     OnChangeName();
     return false;

@@ -1,24 +1,18 @@
-#include "PlayerDlg.h"
+#include "dialogs/PlayerDlg.h"
 
-#include "DialogBuilder.h"
-#include "DialogTemplates.h"
-#include "GameApp.h"
-#include "MessageDlg.h"
-#include "MessageFormat.h"
-#include "PlayerSettings.h"
+#include "appcore/AppCore.h"
+#include "appcore/MessageFormat.h"
+#include "dialogs/MessageDlg.h"
+#include "platform/DialogBuilder.h"
+#include "res/DialogTemplates.h"
+#include "res/Resource.h"
+#include "store/PlayerSettings.h"
 
 #include <QListWidget>
 #include <QSignalBlocker>
 
 namespace
 {
-
-constexpr int IDD_PLAYER = 1204;
-constexpr int IDC_NAME = 3001;
-constexpr int IDC_PLAYERS = 3002;
-constexpr int IDC_NEW = 3003;
-constexpr int IDC_DELETE = 3004;
-constexpr int IDC_LABEL = 3005;
 
 // Sorts like a list box: without regard to case.
 class CPlayerEntry : public QListWidgetItem
@@ -40,9 +34,9 @@ bool CPlayerDlg::OnInitDialog()
     m_strName = CPlayerSettings::GetLastPlayer();
     CNameEntryDlg::OnInitDialog();
     KeepListAboveButtons();
-    SetItemText(IDC_NEW, theApp.LoadLangString(10010));
-    SetItemText(IDC_DELETE, theApp.LoadLangString(10011));
-    SetItemText(IDOK, theApp.LoadLangString(10006));
+    SetItemText(IDC_NEW, AppCore().LoadLangString(IDS_NEW));
+    SetItemText(IDC_DELETE, AppCore().LoadLangString(IDS_DELETE));
+    SetItemText(IDOK, AppCore().LoadLangString(IDS_OK));
 
     QStringList arNames;
     m_bEntering = CPlayerSettings::ListPlayers(&arNames) < 1;
@@ -97,7 +91,7 @@ void CPlayerDlg::KeepListAboveButtons()
 void CPlayerDlg::UpdateControls()
 {
     const bool bHasName = !m_strName.isEmpty();
-    SetItemText(IDC_LABEL, theApp.LoadLangString(m_bEntering ? 10002 : 10001));
+    SetItemText(IDC_TEXT, AppCore().LoadLangString(m_bEntering ? IDS_ENTER_NAME : IDS_SELECT_NAME));
     ShowItem(IDC_NAME, m_bEntering);
     EnableItem(IDC_NAME, m_bEntering);
     ShowItem(IDC_NEW, !m_bEntering);
@@ -141,7 +135,7 @@ void CPlayerDlg::OnSelChange()
 
 int CPlayerDlg::ConfirmDelete()
 {
-    return ShowMessageDlg(FormatMessageText(theApp.LoadLangString(10017), m_strName),
+    return ShowMessageDlg(FormatMessageText(AppCore().LoadLangString(IDS_DELETE_PLAYER), m_strName),
                           CMessageDlg::MB_YES_NO, 0);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NameDlg.h"
+#include "dialogs/NameDlg.h"
 
 class QListWidget;
 class QListWidgetItem;

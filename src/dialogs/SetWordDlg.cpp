@@ -1,15 +1,13 @@
-#include "SetWordDlg.h"
+#include "dialogs/SetWordDlg.h"
 
-#include "DialogTemplates.h"
-#include "GameApp.h"
-#include "WordEdit.h"
+#include "appcore/AppCore.h"
+#include "controls/WordEdit.h"
+#include "res/DialogTemplates.h"
+#include "res/Resource.h"
 
 namespace
 {
 
-constexpr int IDD_SET_WORD = 1209;
-constexpr int IDC_PROMPT = 3005;
-constexpr int IDC_WORD = 3012;
 constexpr int WORD_LENGTH = 4;
 
 } // namespace
@@ -28,8 +26,8 @@ QWidget* CSetWordDlg::CreateControl(const DlgItem& item, QWidget* pParent)
 bool CSetWordDlg::OnInitDialog()
 {
     CBaseDlg::OnInitDialog();
-    SetItemText(IDC_PROMPT, theApp.LoadLangString(10025));
-    SetItemText(IDOK, theApp.LoadLangString(10006));
+    SetItemText(IDC_TEXT, AppCore().LoadLangString(IDS_ENTER_WORD));
+    SetItemText(IDOK, AppCore().LoadLangString(IDS_OK));
     FocusItem(IDC_WORD);
     OnWordChange();
     return false;

@@ -1,7 +1,7 @@
-#include "GameRound.h"
+#include "game/GameRound.h"
 
-#include "TickClock.h"
-#include "WordList.h"
+#include "game/WordList.h"
+#include "platform/TickClock.h"
 
 #include <cctype>
 #include <cstring>

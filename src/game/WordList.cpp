@@ -1,8 +1,9 @@
-#include "WordList.h"
+#include "game/WordList.h"
 
-#include "Random.h"
-#include "Resources.h"
-#include "StringTable.h"
+#include "platform/Random.h"
+#include "platform/Resources.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
 
 #include <cstring>
 
@@ -10,8 +11,6 @@ namespace
 {
 
 constexpr int WORD_LENGTH = 4;
-constexpr int FIRST_NAME_ID = 201;
-constexpr int FIRST_CODE_ID = 301;
 
 bool IsValidDictionary(int nDict)
 {
@@ -23,7 +22,7 @@ bool IsValidDictionary(int nDict)
 QByteArray FindWordList(int nDict)
 {
     const quint16 nId = DictionaryResourceId(nDict);
-    if (nId == INVALID_DICTIONARY_ID)
+    if (nId == IDR_NO_DICTIONARY)
         return {};
     return FindResource(QStringLiteral("Dictionary"), nId);
 }
@@ -38,8 +37,8 @@ int WordCount(const QByteArray& list)
 quint16 DictionaryResourceId(int nDict)
 {
     if (!IsValidDictionary(nDict))
-        return INVALID_DICTIONARY_ID;
-    return static_cast<quint16>(FIRST_NAME_ID + nDict);
+        return IDR_NO_DICTIONARY;
+    return static_cast<quint16>(IDR_FIRST_DICTIONARY + nDict);
 }
 
 bool PickRandomWord(int nDict, char szWord[4])
@@ -70,5 +69,5 @@ QString GetDictionaryName(int nDict, bool bCode)
 {
     if (!IsValidDictionary(nDict))
         return {};
-    return LoadResString((bCode ? FIRST_CODE_ID : FIRST_NAME_ID) + nDict);
+    return LoadResString((bCode ? IDS_FIRST_DICT_CODE : IDS_FIRST_DICT_NAME) + nDict);
 }

@@ -6,12 +6,12 @@
 // The eleven dictionary slots: 0 English, 1 Dutch, 2 French, 3 German, 4 Italian,
 // 5 Spanish, 6 US English (no word list), 7 Esperanto, 8 Latin, 9 Swahili, 10 Gaelic.
 constexpr int DICTIONARY_COUNT = 11;
-constexpr int INVALID_DICTIONARY_ID = 200;
 
 // The order in which dictionaries are offered: by native name, US English left out.
 constexpr int DICTIONARY_DISPLAY_ORDER[] = {3, 0, 5, 7, 2, 10, 4, 8, 1, 9};
 
-// 201 + nDict for a valid slot, else 200. Also the id of the slot's flag icon and name.
+// IDR_FIRST_DICTIONARY + nDict for a valid slot, else IDR_NO_DICTIONARY: the id of the
+// slot's word list, flag icon, name and menu command.
 quint16 DictionaryResourceId(int nDict);
 
 // Copies a random word of the slot into szWord; false (szWord untouched) when the slot has no list.

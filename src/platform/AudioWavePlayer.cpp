@@ -1,4 +1,4 @@
-#include "WavePlayer.h"
+#include "platform/WavePlayer.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

@@ -1,6 +1,7 @@
-#include "DialogBuilder.h"
+#include "platform/DialogBuilder.h"
 
-#include "Icons.h"
+#include "platform/Icons.h"
+#include "res/Resource.h"
 
 #include <QDialog>
 #include <QFontMetricsF>
@@ -56,7 +57,7 @@ void StyleStatic(QLabel* pLabel, const DlgItem& item)
         pLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     if (item.kind == DlgItemKind::StaticIcon) {
         pLabel->setAlignment(Qt::AlignCenter);
-        SetLabelIcon(pLabel, QByteArray(item.pszText).toInt());
+        SetLabelIcon(pLabel, item.nIconId);
         return;
     }
     pLabel->setAlignment(TextAlignment(item.nStyle));

@@ -1,6 +1,6 @@
-#include "Icons.h"
+#include "platform/Icons.h"
 
-#include "Resources.h"
+#include "platform/Resources.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "TickClock.h"
+#include "platform/TickClock.h"
 
 #include <QDeadlineTimer>
 

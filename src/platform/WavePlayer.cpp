@@ -1,6 +1,6 @@
-#include "WavePlayer.h"
+#include "platform/WavePlayer.h"
 
-#include "Privileges.h"
+#include "platform/Privileges.h"
 
 #include <QCoreApplication>
 #include <QLibrary>

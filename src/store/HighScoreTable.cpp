@@ -1,9 +1,9 @@
-#include "HighScoreTable.h"
+#include "store/HighScoreTable.h"
 
-#include "GameRound.h"
-#include "PlayerSettings.h"
-#include "RegKey.h"
-#include "RegLayout.h"
+#include "game/GameRound.h"
+#include "store/PlayerSettings.h"
+#include "store/RegKey.h"
+#include "store/RegLayout.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,7 +1,7 @@
-#include "PlayerSettings.h"
+#include "store/PlayerSettings.h"
 
-#include "RegKey.h"
-#include "RegLayout.h"
+#include "store/RegKey.h"
+#include "store/RegLayout.h"
 
 namespace
 {

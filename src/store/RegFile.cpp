@@ -1,7 +1,7 @@
-#include "RegFile.h"
+#include "store/RegFile.h"
 
-#include "RegKey.h"
-#include "RegTree.h"
+#include "store/RegKey.h"
+#include "store/RegTree.h"
 
 #include <QStringDecoder>
 #include <QtEndian>

@@ -1,6 +1,6 @@
-#include "RegKey.h"
+#include "store/RegKey.h"
 
-#include "RegistryHive.h"
+#include "store/RegistryHive.h"
 
 #include <QtEndian>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "RegTree.h"
+#include "store/RegTree.h"
 
-#include "RegKey.h"
+#include "store/RegKey.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "RegistryHive.h"
+#include "store/RegistryHive.h"
 
-#include "Privileges.h"
-#include "RegFile.h"
-#include "RegistryLocation.h"
+#include "platform/Privileges.h"
+#include "store/RegFile.h"
+#include "store/RegistryLocation.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RegKey.h"
-#include "RegTree.h"
+#include "store/RegKey.h"
+#include "store/RegTree.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "RegistryLocation.h"
+#include "store/RegistryLocation.h"
 
-#include "Privileges.h"
+#include "platform/Privileges.h"
 
 #include <QDir>
 #include <QFileInfo>

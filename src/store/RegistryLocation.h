@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RegKey.h"
+#include "store/RegKey.h"
 
 #include <QString>
 

@@ -1,22 +1,18 @@
-#include "FlagButton.h"
+#include "window/FlagButton.h"
 
-#include "BaseDlg.h"
-#include "GameApp.h"
-#include "GameRound.h"
-#include "MenuResource.h"
-#include "PlayerSettings.h"
-#include "WordList.h"
+#include "appcore/AppCore.h"
+#include "dialogs/BaseDlg.h"
+#include "game/GameRound.h"
+#include "game/WordList.h"
+#include "res/MenuResource.h"
+#include "res/Resource.h"
+#include "store/PlayerSettings.h"
 
 #include <QMenu>
 #include <QMouseEvent>
 
 namespace
 {
-
-constexpr int ID_SOUND = 1404;
-constexpr int ID_CHEAT = 1409;
-constexpr int ID_SET_WORD = 1410;
-constexpr int ID_FIRST_PROG_LANG = 1301;
 
 void AppendMenuItems(QMenu& menu, std::span<const MenuItemRes> items)
 {
@@ -99,8 +95,8 @@ CFlagButton::CFlagButton(QWidget* pParent) : CNoFocusButton(pParent) {}
 
 bool CFlagButton::BuildFlagMenu(QMenu& menu, Qt::KeyboardModifiers modifiers) const
 {
-    const int nLang = theApp.m_nProgLang;
-    const std::span<const MenuItemRes> languages = FindMenuResource(IDR_FLAGMENU);
+    const int nLang = AppCore().m_nProgLang;
+    const std::span<const MenuItemRes> languages = FindMenuResource(IDR_FLAG_MENU);
     if (nLang < 0 || nLang >= static_cast<int>(languages.size()) ||
         languages[nLang].kind != MenuItemKind::Popup)
         return false;

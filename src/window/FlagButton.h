@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NoFocusButton.h"
+#include "controls/NoFocusButton.h"
 
 class CGameRound;
 class CPlayerSettings;

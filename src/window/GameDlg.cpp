@@ -1,64 +1,27 @@
-#include "GameDlg.h"
+#include "window/GameDlg.h"
 
-#include "DialogTemplates.h"
-#include "DictionaryDlg.h"
-#include "FlagButton.h"
-#include "GameApp.h"
-#include "GameRound.h"
-#include "HighScoreNoticeDlg.h"
-#include "HighScoreTable.h"
-#include "Icons.h"
-#include "LetterEdit.h"
-#include "MessageDlg.h"
-#include "MessageFormat.h"
-#include "NoFocusButton.h"
-#include "PlayerSettings.h"
-#include "SetWordDlg.h"
-#include "SoundIds.h"
-#include "WordList.h"
+#include "appcore/AppCore.h"
+#include "appcore/MessageFormat.h"
+#include "controls/LetterEdit.h"
+#include "controls/NoFocusButton.h"
+#include "dialogs/DictionaryDlg.h"
+#include "dialogs/HighScoreNoticeDlg.h"
+#include "dialogs/MessageDlg.h"
+#include "dialogs/SetWordDlg.h"
+#include "game/GameRound.h"
+#include "game/WordList.h"
+#include "platform/Icons.h"
+#include "res/DialogTemplates.h"
+#include "res/Resource.h"
+#include "store/HighScoreTable.h"
+#include "store/PlayerSettings.h"
+#include "window/CommandTarget.h"
+#include "window/FlagButton.h"
 
 #include <QShortcut>
 
-namespace
-{
-
-constexpr int IDD_GAME = 1201;
-constexpr int IDD_GUESS_ROW = 1202;
-constexpr int IDC_FLAG = 2000;
-constexpr int IDC_PLAYER = 2003;
-constexpr int IDC_FIRST_LETTER = 2200;
-constexpr int IDC_ROW_NUMBER = 2002;
-constexpr int IDC_ROW_PINS = 2001;
-constexpr int PROGRAM_ICON = 128;
-constexpr int ICON_PLAY = 1100;
-constexpr int ICON_DROP = 1101;
-constexpr int PIN_ICON_BASE = 1000;
-
-constexpr int ID_FIRST_DICTIONARY = 201;
-constexpr int ID_LAST_DICTIONARY = 299;
-constexpr int ID_FIRST_LANGUAGE = 1301;
-constexpr int ID_LAST_LANGUAGE = 1399;
-constexpr int ID_DICTIONARY_INFO = 1402;
-constexpr int ID_SOUND = 1404;
-constexpr int ID_NEW_GAME = 1405;
-constexpr int ID_EXIT = 1408;
-constexpr int ID_CHEAT = 1409;
-constexpr int ID_SET_WORD = 1410;
-constexpr int ID_HELP_INDEX = 57670;
-
-constexpr int STR_ABORT_GAME = 10012;
-constexpr int STR_RESTART_TO = 10013;
-constexpr int STR_TO_CHANGE_PLAYER = 10014;
-constexpr int STR_TO_CHANGE_DICTIONARY = 10015;
-constexpr int STR_TO_SET_WORD = 10016;
-constexpr int STR_SURE_TO_CHEAT = 10018;
-constexpr int STR_RATHER_GUESS = 10019;
-constexpr int STR_WORD_IS = 10020;
-
-} // namespace
-
 CGameDlg::CGameDlg(QWidget* pParent)
-    : CBaseDlg(IDD_GAME, pParent), m_hIcon(LoadIconRes(PROGRAM_ICON))
+    : CBaseDlg(IDD_GAME, pParent), m_hIcon(LoadIconRes(IDI_PROGRAM))
 {
 }
 
@@ -105,14 +68,14 @@ bool CGameDlg::OnInitDialog()
     ResetEntryRow();
     UpdatePlayerButton();
     UpdateFlagButton();
-    if (theApp.m_bAutoStart)
+    if (AppCore().m_bAutoStart)
         StartNewGame(true);
     return false;
 }
 
 bool CGameDlg::OnCommand(int nId)
 {
-    if (theApp.OnCmdMsg(nId, this))
+    if (m_pCommands && m_pCommands->OnCmdMsg(nId, this))
         return true;
     switch (nId) {
     case ID_SOUND:
@@ -143,9 +106,9 @@ bool CGameDlg::OnCommand(int nId)
 
 bool CGameDlg::OnRangeCommand(int nId)
 {
-    if (nId >= ID_FIRST_DICTIONARY && nId <= ID_LAST_DICTIONARY)
+    if (nId >= IDR_FIRST_DICTIONARY && nId <= IDR_LAST_DICTIONARY)
         OnDictionary(nId);
-    else if (nId >= ID_FIRST_LANGUAGE && nId <= ID_LAST_LANGUAGE)
+    else if (nId >= ID_FIRST_PROG_LANG && nId <= ID_LAST_PROG_LANG)
         OnProgramLanguage(nId);
     else
         return false;
@@ -169,7 +132,7 @@ void CGameDlg::ResetEntryRow()
     }
     if (bRunning)
         m_editLetter[0]->setFocus();
-    SetButtonIcon(IDOK, bRunning ? ICON_DROP : ICON_PLAY);
+    SetButtonIcon(IDOK, bRunning ? IDI_DROP : IDI_PLAY);
     // Clearing an empty cell reports no change, yet the go button must follow the new game.
     OnLetterChange();
 }
@@ -219,18 +182,18 @@ int CGameDlg::ConfirmAbort(int nTextId, int nInsertId)
 {
     if (m_pGame->m_bFinished || m_rows.isEmpty())
         return IDOK;
-    QString strText = theApp.LoadLangString(nTextId);
+    QString strText = AppCore().LoadLangString(nTextId);
     if (nInsertId)
-        strText = FormatMessageText(strText, theApp.LoadLangString(nInsertId));
+        strText = FormatMessageText(strText, AppCore().LoadLangString(nInsertId));
     return ShowMessageDlg(strText, CMessageDlg::MB_YES_NO, SND_QUESTION);
 }
 
 void CGameDlg::StartNewGame(bool bAskFirst)
 {
-    if (bAskFirst && ConfirmAbort(STR_ABORT_GAME) != IDOK)
+    if (bAskFirst && ConfirmAbort(IDS_ABORT_GAME) != IDOK)
         return;
     m_pGame->NewRound();
-    theApp.PlaySoundRes(SND_NEW_GAME, true);
+    AppCore().PlaySoundRes(SND_NEW_GAME, true);
     ClearGuessRows();
     ResetEntryRow();
     StartClock();
@@ -262,13 +225,13 @@ void CGameDlg::OnOK()
 void CGameDlg::OnWin()
 {
     StopClock();
-    SetButtonIcon(IDOK, ICON_PLAY);
+    SetButtonIcon(IDOK, IDI_PLAY);
     m_btnGo->setFocus();
     for (CLetterEdit* pCell : m_editLetter)
         pCell->setEnabled(false);
     if (m_pGame->m_bCheated)
         return;
-    theApp.PlaySoundRes(SND_WIN, true);
+    AppCore().PlaySoundRes(SND_WIN, true);
     const bool bFull = m_pHighScores->GetCount() >= MAX_HIGH_SCORES;
     const int nPlace = m_pHighScores->AddWonGame(*m_pGame, *m_pPlayer);
     // Entering a table with room is news only when the game beats an earlier entry.
@@ -286,20 +249,20 @@ void CGameDlg::OnSound()
 {
     m_pPlayer->m_bSound = !m_pPlayer->m_bSound;
     if (m_pPlayer->m_bSound)
-        theApp.PlaySoundRes(SND_SOUND_ON, true);
+        AppCore().PlaySoundRes(SND_SOUND_ON, true);
 }
 
 void CGameDlg::OnCancel()
 {
-    if (ConfirmAbort(STR_ABORT_GAME) != IDOK)
+    if (ConfirmAbort(IDS_ABORT_GAME) != IDOK)
         return;
-    theApp.PlaySoundRes(SND_EXIT, false);
+    AppCore().PlaySoundRes(SND_EXIT, false);
     CBaseDlg::OnCancel();
 }
 
 void CGameDlg::AddGuessRow(std::int16_t nBlack, std::int16_t nWhite)
 {
-    theApp.PlaySoundRes(SND_ROW, true);
+    AppCore().PlaySoundRes(SND_ROW, true);
     auto* pRow = new CBaseDlg(IDD_GUESS_ROW, this);
     pRow->Create();
     const int nRowHeight = pRow->height();
@@ -309,7 +272,7 @@ void CGameDlg::AddGuessRow(std::int16_t nBlack, std::int16_t nWhite)
         pOlder->move(0, pOlder->y() + nRowHeight);
     pRow->move(0, m_nInitClientHeight);
     pRow->show();
-    pRow->SetStaticIcon(IDC_ROW_PINS, PIN_ICON_BASE + 10 * nBlack + nWhite);
+    pRow->SetStaticIcon(IDC_ROW_PINS, IDI_FIRST_PIN + 10 * nBlack + nWhite);
     for (int i = 0; i < 4; ++i)
         pRow->SetItemChar(IDC_FIRST_LETTER + i, QChar::fromLatin1(m_editLetter[i]->GetLetter()));
     pRow->SetItemText(IDC_ROW_NUMBER, QString::number(m_rows.size() + 1));
@@ -324,28 +287,28 @@ void CGameDlg::ClearGuessRows()
 
 void CGameDlg::OnPlayerButton()
 {
-    if (ConfirmAbort(STR_RESTART_TO, STR_TO_CHANGE_PLAYER) != IDOK)
+    if (ConfirmAbort(IDS_RESTART_TO, IDS_TO_CHANGE_PLAYER) != IDOK)
         return;
     // The next player is loaded into the same object: the current one is stored first.
     m_pPlayer->Save();
-    if (theApp.SelectPlayer() != IDOK)
+    if (!m_pCommands || m_pCommands->SelectPlayer() != IDOK)
         return;
     UpdatePlayerButton();
     UpdateFlagButton();
-    if (!m_pGame->m_bFinished || theApp.m_bAutoStart)
+    if (!m_pGame->m_bFinished || AppCore().m_bAutoStart)
         StartNewGame(false);
 }
 
 void CGameDlg::OnDictionary(int nId)
 {
-    const int nDict = nId - ID_FIRST_DICTIONARY;
+    const int nDict = nId - IDR_FIRST_DICTIONARY;
     if (nDict == m_pGame->m_nDict)
         return;
-    if (ConfirmAbort(STR_RESTART_TO, STR_TO_CHANGE_DICTIONARY) != IDOK)
+    if (ConfirmAbort(IDS_RESTART_TO, IDS_TO_CHANGE_DICTIONARY) != IDOK)
         return;
     m_pPlayer->m_nDict = nDict;
     m_pGame->m_nDict = nDict;
-    if (!m_pGame->m_bFinished || theApp.m_bAutoStart)
+    if (!m_pGame->m_bFinished || AppCore().m_bAutoStart)
         StartNewGame(false);
     UpdateFlagButton();
 }
@@ -363,28 +326,28 @@ void CGameDlg::OnDictionaryInfo()
 
 void CGameDlg::OnProgramLanguage(int nId)
 {
-    theApp.SetProgLang(nId - ID_FIRST_LANGUAGE);
+    AppCore().SetProgLang(nId - ID_FIRST_PROG_LANG);
 }
 
 void CGameDlg::OnCheat()
 {
     if (m_pGame->m_bFinished)
         return;
-    if (ShowMessageDlg(theApp.LoadLangString(STR_SURE_TO_CHEAT), CMessageDlg::MB_YES_NO,
+    if (ShowMessageDlg(AppCore().LoadLangString(IDS_SURE_TO_CHEAT), CMessageDlg::MB_YES_NO,
                        SND_CHEAT_QUESTION) != IDOK)
         return;
     // The second question is put the other way round: only No goes on.
-    if (ShowMessageDlg(theApp.LoadLangString(STR_RATHER_GUESS), CMessageDlg::MB_YES_NO, 0) !=
+    if (ShowMessageDlg(AppCore().LoadLangString(IDS_RATHER_GUESS), CMessageDlg::MB_YES_NO, 0) !=
         IDCANCEL)
         return;
     const QString strWord = m_pGame->RevealWord();
-    ShowMessageDlg(FormatMessageText(theApp.LoadLangString(STR_WORD_IS), strWord),
+    ShowMessageDlg(FormatMessageText(AppCore().LoadLangString(IDS_WORD_IS), strWord),
                    CMessageDlg::MB_OK_ONLY, 0);
 }
 
 void CGameDlg::OnSetWord()
 {
-    if (ConfirmAbort(STR_RESTART_TO, STR_TO_SET_WORD) != IDOK)
+    if (ConfirmAbort(IDS_RESTART_TO, IDS_TO_SET_WORD) != IDOK)
         return;
     CSetWordDlg dlg(this);
     if (dlg.DoModal() != IDOK)

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "BaseDlg.h"
+#include "dialogs/BaseDlg.h"
+#include "res/Resource.h"
 
 #include <QIcon>
 #include <QList>
@@ -12,6 +13,7 @@ class CHighScoreTable;
 class CFlagButton;
 class CNoFocusButton;
 class CLetterEdit;
+class CCommandTarget;
 
 // The main window: who plays and for how long, the flag of the dictionary, the four letter
 // cells and the go button, with one guess row per scored guess below, newest on top.
@@ -27,6 +29,7 @@ public:
     CGameRound* m_pGame = nullptr;            // not owned
     CPlayerSettings* m_pPlayer = nullptr;     // not owned
     CHighScoreTable* m_pHighScores = nullptr; // not owned
+    CCommandTarget* m_pCommands = nullptr;    // not owned; takes what the window leaves
 
     // The guess rows, oldest first; owned.
     const QList<CBaseDlg*>& Rows() const { return m_rows; }
@@ -70,6 +73,6 @@ private:
     std::int16_t m_nInitClientHeight = -1;
     std::int16_t m_nInitWindowHeight = -1;
     std::int16_t m_nInitWindowWidth = -1;
-    const int m_nTimerId = 202;
+    const int m_nTimerId = IDT_CLOCK;
     QList<CBaseDlg*> m_rows;
 };

@@ -1,50 +1,108 @@
-#include "GameApp.h"
-#include "HelpDlg.h"
-#include "PlayerSettings.h"
-#include "RecordingWavePlayer.h"
+#include "app/GameApp.h"
+#include "appcore/AppCore.h"
+#include "dialogs/HelpDlg.h"
+#include "res/Resource.h"
+#include "store/PlayerSettings.h"
+#include "support/RecordingWavePlayer.h"
 
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
-// Guards against a second help window, one left behind the main window, or a stale language.
-TEST(AppCommands, HelpOpensOnceBesideTheMainWindowAndFollowsTheLanguage)
+namespace
 {
-    const auto Text = [] {
-        return theApp.m_pHelpDlg->GetDlgItem(3005)->property("text").toString();
-    };
-    CPlayerSettings player(theApp.m_nProgLang);
-    theApp.m_pPlayer = &player;
-    QWidget mainWnd;
-    mainWnd.setGeometry(100, 80, 200, 150), mainWnd.show();
-    RecordingWavePlayer::Instance().Clear();
 
-    QPointer<CHelpDlg> pFirst = theApp.OnCmdMsg(1406, &mainWnd) ? theApp.m_pHelpDlg : nullptr;
-    ASSERT_TRUE(pFirst && pFirst->isVisible());
+struct HelpCommandTest : testing::Test {
+    HelpCommandTest()
+    {
+        AppCore().SetPlayer(&m_player);
+        m_mainWnd.setGeometry(100, 80, 200, 150);
+        m_mainWnd.show();
+        RecordingWavePlayer::Instance().Clear();
+    }
+    ~HelpCommandTest() override
+    {
+        delete theApp.m_pHelpDlg;
+        AppCore().SetPlayer(nullptr);
+        AppCore().SetProgLang(0);
+    }
+
+    CHelpDlg* OpenHelp()
+    {
+        theApp.OnCmdMsg(ID_HELP, &m_mainWnd);
+        return theApp.m_pHelpDlg;
+    }
+    QString HelpText() const
+    {
+        return theApp.m_pHelpDlg->GetDlgItem(IDC_TEXT)->property("text").toString();
+    }
+    static void DeleteClosedWindows()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    CPlayerSettings m_player{AppCore().m_nProgLang}; // sound on
+    QWidget m_mainWnd;
+};
+
+} // namespace
+
+TEST_F(HelpCommandTest, OpensBesideTheMainWindow)
+{
+    const CHelpDlg* pHelp = OpenHelp();
+    ASSERT_NE(pHelp, nullptr);
+    EXPECT_TRUE(pHelp->isVisible());
+    EXPECT_EQ(pHelp->pos(), m_mainWnd.frameGeometry().topRight() + QPoint(1, 0));
+}
+
+// Guards against a second help window, or one left where the player moved it.
+TEST_F(HelpCommandTest, F1WithHelpOpenBringsTheSameWindowBack)
+{
+    CHelpDlg* pFirst = OpenHelp();
     pFirst->move(0, 0);
-    EXPECT_TRUE(theApp.OnCmdMsg(57670, &mainWnd) && theApp.m_pHelpDlg == pFirst); // F1
-    EXPECT_EQ(pFirst->pos(), mainWnd.frameGeometry().topRight() + QPoint(1, 0));
+    EXPECT_TRUE(theApp.OnCmdMsg(ID_HELP_INDEX, &m_mainWnd));
+    EXPECT_EQ(theApp.m_pHelpDlg, pFirst);
+    EXPECT_EQ(pFirst->pos(), m_mainWnd.frameGeometry().topRight() + QPoint(1, 0));
     EXPECT_TRUE(QTest::qWaitForWindowActive(pFirst));
-    theApp.SetProgLang(2); // no such language
-    EXPECT_TRUE(Text().startsWith("Try to guess the secret word!"));
-    theApp.SetProgLang(1);
-    EXPECT_TRUE(!Text().startsWith("Try") && pFirst->windowTitle() == theApp.LoadLangString(10004));
-    theApp.SetProgLang(0);
+}
 
-    QTest::keyClick(pFirst, Qt::Key_Escape);
-    EXPECT_EQ(theApp.m_pHelpDlg, nullptr);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(pFirst.isNull());
-    EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(), (QList<int>{4008, 4009}));
+TEST_F(HelpCommandTest, FollowsALanguageSwitchAtOnce)
+{
+    CHelpDlg* pHelp = OpenHelp();
+    AppCore().SetProgLang(2); // no such language
+    EXPECT_TRUE(HelpText().startsWith("Try to guess the secret word!"));
+    AppCore().SetProgLang(1);
+    EXPECT_TRUE(HelpText().startsWith("Probeer het verborgen woord te raden!"));
+    EXPECT_EQ(pHelp->windowTitle(), "Help");
+}
+
+TEST_F(HelpCommandTest, EscapeClosesWithItsSoundPlayedToTheEnd)
+{
+    QPointer<CHelpDlg> pHelp = OpenHelp();
+    QTest::keyClick(pHelp, Qt::Key_Escape);
+    DeleteClosedWindows();
+    EXPECT_TRUE(pHelp.isNull());
+    EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(),
+              (QList<int>{SND_WINDOW_OPEN, SND_WINDOW_CLOSED}));
     EXPECT_FALSE(RecordingWavePlayer::Instance().Calls()[1].bAsync);
+}
 
-    theApp.OnCmdMsg(1406, &mainWnd);
-    QTest::keyClick(theApp.m_pHelpDlg, Qt::Key_Return);
+// Guards against Help reviving a window that is on its way out.
+TEST_F(HelpCommandTest, HelpRightAfterEnterOpensAFreshWindow)
+{
+    QPointer<CHelpDlg> pFirst = OpenHelp();
+    QTest::keyClick(pFirst, Qt::Key_Return);
+    const CHelpDlg* pSecond = OpenHelp();
+    EXPECT_NE(pSecond, pFirst);
+    DeleteClosedWindows();
+    EXPECT_TRUE(pFirst.isNull());
+    EXPECT_EQ(theApp.m_pHelpDlg, pSecond);
+}
+
+TEST_F(HelpCommandTest, ClosingWithTheMainWindowPlaysTheClosingSound)
+{
+    delete OpenHelp(); // as when the main window closes with help open
     EXPECT_EQ(theApp.m_pHelpDlg, nullptr);
-    theApp.OnCmdMsg(1406, &mainWnd);
-    ASSERT_TRUE(theApp.m_pHelpDlg);
-    theApp.m_pPlayer = nullptr;
-    delete theApp.m_pHelpDlg; // as when the main window closes with help open
-    EXPECT_EQ(theApp.m_pHelpDlg, nullptr);
+    EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds().last(), SND_WINDOW_CLOSED);
 }

@@ -1,11 +1,12 @@
-#include "AboutDlg.h"
-#include "DialogTemplates.h"
-#include "GameApp.h"
-#include "HyperLink.h"
-#include "ModalDriver.h"
-#include "PlayerSettings.h"
-#include "RecordingWavePlayer.h"
-#include "ShellOpen.h"
+#include "dialogs/AboutDlg.h"
+#include "appcore/AppCore.h"
+#include "controls/HyperLink.h"
+#include "platform/ShellOpen.h"
+#include "res/DialogTemplates.h"
+#include "res/Resource.h"
+#include "store/PlayerSettings.h"
+#include "support/ModalDriver.h"
+#include "support/RecordingWavePlayer.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -52,8 +53,8 @@ TEST(HyperLink, HandHoverLookThatEndsSoonDefaultTargetAndNoTooltipUnlessSet)
 // input that leaves it open, ends it with Cancel, leaks to the window below or opens the page.
 TEST(AboutDlg, LinkOpensThePageLeavingItOpenAndAnyOtherKeyOrClickClosesIt)
 {
-    CPlayerSettings player(theApp.m_nProgLang); // sound on
-    theApp.m_pPlayer = &player;
+    CPlayerSettings player(AppCore().m_nProgLang); // sound on
+    AppCore().SetPlayer(&player);
     RecordingWavePlayer::Instance().Clear();
     QLineEdit owner;
     owner.show();
@@ -79,7 +80,7 @@ TEST(AboutDlg, LinkOpensThePageLeavingItOpenAndAnyOtherKeyOrClickClosesIt)
         WhenModal(pInput);
         EXPECT_EQ(dlg.DoModal(), IDOK);
     }
-    theApp.m_pPlayer = nullptr;
+    AppCore().SetPlayer(nullptr);
     EXPECT_TRUE(owner.text().isEmpty() && opened == QStringList{"https://torvane.example/kelvara"});
     EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(), QList<int>(5, 4013));
     EXPECT_TRUE(RecordingWavePlayer::Instance().Calls().value(0).bAsync);

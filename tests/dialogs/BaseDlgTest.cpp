@@ -1,5 +1,6 @@
-#include "BaseDlg.h"
-#include "DialogBuilder.h"
+#include "dialogs/BaseDlg.h"
+#include "platform/DialogBuilder.h"
+#include "res/Resource.h"
 
 #include <gtest/gtest.h>
 

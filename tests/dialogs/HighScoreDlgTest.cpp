@@ -1,13 +1,14 @@
-#include "DialogTemplates.h"
-#include "GameApp.h"
-#include "HighScoreNoticeDlg.h"
-#include "HighScoreTable.h"
-#include "HighScoresDlg.h"
-#include "ModalDriver.h"
-#include "PlayerSettings.h"
-#include "RecordingWavePlayer.h"
-#include "RegKey.h"
-#include "TempRegistry.h"
+#include "appcore/AppCore.h"
+#include "dialogs/HighScoreNoticeDlg.h"
+#include "dialogs/HighScoresDlg.h"
+#include "res/DialogTemplates.h"
+#include "res/Resource.h"
+#include "store/HighScoreTable.h"
+#include "store/PlayerSettings.h"
+#include "store/RegKey.h"
+#include "support/ModalDriver.h"
+#include "support/RecordingWavePlayer.h"
+#include "support/TempRegistry.h"
 
 #include <QElapsedTimer>
 #include <QHeaderView>
@@ -15,8 +16,6 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
-
-constexpr int IDC_CLEAR_ALL = 3014;
 
 static QString RowText(const QTreeWidgetItem* pRow)
 {
@@ -30,8 +29,8 @@ static QString RowText(const QTreeWidgetItem* pRow)
 TEST(HighScoresDlg, ListShowsTheTableClearAllEmptiesItOnYesAndClosingSoundsOffScreen)
 {
     TempRegistry registry;
-    CPlayerSettings player(theApp.m_nProgLang); // sound on
-    theApp.m_pPlayer = &player;
+    CPlayerSettings player(AppCore().m_nProgLang); // sound on
+    AppCore().SetPlayer(&player);
     RecordingWavePlayer::Instance().Clear();
     const CRegKey scores(HKEY_LOCAL_MACHINE, "HiScores"); // in order: 5 s, 83 s, a bad dictionary
     const QStringList arFirst = {"5;3;Anna;0;WORD", "83;7;Bob;1;BOOM", "90;4;Cy;200;LAMP"};
@@ -67,7 +66,7 @@ TEST(HighScoresDlg, ListShowsTheTableClearAllEmptiesItOnYesAndClosingSoundsOffSc
         QTest::keyClick(&dlg, Qt::Key_Escape);
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    theApp.m_pPlayer = nullptr;
+    AppCore().SetPlayer(nullptr);
     ASSERT_EQ(RecordingWavePlayer::Instance().SoundIds(), QList<int>({4010, 4010, 4009}));
     EXPECT_FALSE(calls[2].bAsync);
     CHighScoresDlg again(&table); // opened on the emptied table
@@ -89,7 +88,7 @@ TEST(HighScoreNoticeDlg, NamesThePlaceAndClosesOnAnyKeyOrButtonOrByItself)
         [](QWidget*) {}, // nobody touches it: it closes after a second and a half
     };
     for (int nInput = 0; nInput < 4; ++nInput) {
-        theApp.m_nProgLang = nInput % 2;
+        AppCore().m_nProgLang = nInput % 2;
         CHighScoreNoticeDlg note(nInput < 2 ? 1 : 4, &owner);
         WhenModal(inputs[nInput]);
         QElapsedTimer timer;
@@ -100,5 +99,5 @@ TEST(HighScoreNoticeDlg, NamesThePlaceAndClosesOnAnyKeyOrButtonOrByItself)
         EXPECT_TRUE(nInput < 3 ? nMs < 1000 : nMs >= 1400 && nMs < 2500) << nInput << ": " << nMs;
     }
     EXPECT_TRUE(owner.text().isEmpty());
-    theApp.m_nProgLang = 0;
+    AppCore().m_nProgLang = 0;
 }

@@ -1,10 +1,11 @@
-#include "MessageDlg.h"
-#include "DialogTemplates.h"
-#include "GameApp.h"
-#include "LanguageDlg.h"
-#include "ModalDriver.h"
-#include "PlayerSettings.h"
-#include "RecordingWavePlayer.h"
+#include "dialogs/MessageDlg.h"
+#include "appcore/AppCore.h"
+#include "dialogs/LanguageDlg.h"
+#include "res/DialogTemplates.h"
+#include "res/Resource.h"
+#include "store/PlayerSettings.h"
+#include "support/ModalDriver.h"
+#include "support/RecordingWavePlayer.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -13,8 +14,8 @@
 // Guards against wrong captions or results, a lost Escape, and a missing, stray or blocking sound.
 TEST(MessageDlg, ButtonSetsShowTheirCaptionsAndAnswerAndOnlyAGivenSoundPlays)
 {
-    CPlayerSettings player(theApp.m_nProgLang); // sound on
-    theApp.m_pPlayer = &player;
+    CPlayerSettings player(AppCore().m_nProgLang); // sound on
+    AppCore().SetPlayer(&player);
     RecordingWavePlayer::Instance().Clear();
     const std::tuple<int, int, int, int, const char*> cases[] = {
         {0, 0, IDOK, 0, "1 OK"},           {0, 1, IDCANCEL, 0, "2 OK|Cancel"},
@@ -22,7 +23,7 @@ TEST(MessageDlg, ButtonSetsShowTheirCaptionsAndAnswerAndOnlyAGivenSoundPlays)
         {1, 1, IDOK, 0, "1 OK|Annuleren"}, {0, 0, 0, 4010, "2 OK"},
     };
     for (const auto& [nLang, nButtons, nAnswer, nSound, pszShown] : cases) {
-        theApp.m_nProgLang = nLang;
+        AppCore().m_nProgLang = nLang;
         CMessageDlg dlg(QStringLiteral("Question?"), nButtons, nSound);
         dlg.Create(), dlg.show();
         QString str = Button(&dlg, IDOK)->text();
@@ -31,7 +32,7 @@ TEST(MessageDlg, ButtonSetsShowTheirCaptionsAndAnswerAndOnlyAGivenSoundPlays)
         nAnswer ? Click(&dlg, nAnswer) : QTest::keyClick(&dlg, Qt::Key_Escape); // 0: Escape
         EXPECT_EQ(QString::number(dlg.result()) + ' ' + str, pszShown); // IDOK 1, IDCANCEL 2
     }
-    theApp.m_pPlayer = nullptr;
+    AppCore().SetPlayer(nullptr);
     EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(), QList<int>({4010}));
     EXPECT_TRUE(RecordingWavePlayer::Instance().Calls().value(0).bAsync);
 }

@@ -1,15 +1,14 @@
-#include "PlayerDlg.h"
-#include "DialogTemplates.h"
-#include "ModalDriver.h"
-#include "PlayerSettings.h"
-#include "RegKey.h"
-#include "TempRegistry.h"
+#include "dialogs/PlayerDlg.h"
+#include "res/DialogTemplates.h"
+#include "res/Resource.h"
+#include "store/PlayerSettings.h"
+#include "store/RegKey.h"
+#include "support/ModalDriver.h"
+#include "support/TempRegistry.h"
 
 #include <QListWidget>
 #include <QTest>
 #include <gtest/gtest.h>
-
-constexpr int IDC_NEW = 3003, IDC_DELETE = 3004;
 
 struct PlayerDlgTest : testing::Test {
     PlayerDlgTest() { CRegKey(HKEY_CURRENT_USER, "Settings").SetString("LastPlayer", "Ann"); }

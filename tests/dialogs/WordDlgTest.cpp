@@ -1,9 +1,10 @@
-#include "DialogTemplates.h"
-#include "DictionaryDlg.h"
-#include "GameApp.h"
-#include "PlayerSettings.h"
-#include "RecordingWavePlayer.h"
-#include "SetWordDlg.h"
+#include "appcore/AppCore.h"
+#include "dialogs/DictionaryDlg.h"
+#include "dialogs/SetWordDlg.h"
+#include "res/DialogTemplates.h"
+#include "res/Resource.h"
+#include "store/PlayerSettings.h"
+#include "support/RecordingWavePlayer.h"
 
 #include <QAbstractButton>
 #include <QListWidget>
@@ -11,8 +12,8 @@
 #include <gtest/gtest.h>
 
 struct WordDlgTest : testing::Test {
-    WordDlgTest() { theApp.m_pPlayer = &m_player, RecordingWavePlayer::Instance().Clear(); }
-    ~WordDlgTest() override { theApp.m_pPlayer = nullptr, theApp.m_nProgLang = 0; }
+    WordDlgTest() { AppCore().SetPlayer(&m_player), RecordingWavePlayer::Instance().Clear(); }
+    ~WordDlgTest() override { AppCore().SetPlayer(nullptr), AppCore().m_nProgLang = 0; }
     static QString Text(const QWidget* pItem) { return pItem->property("text").toString(); }
     static QStringList Items(const QListWidget* pList) // the current entry in []
     {
@@ -22,7 +23,7 @@ struct WordDlgTest : testing::Test {
                            .arg(pList->item(nRow)->text());
         return arTexts;
     }
-    CPlayerSettings m_player{theApp.m_nProgLang};
+    CPlayerSettings m_player{AppCore().m_nProgLang};
 };
 
 // Guards against a chooser that opens on the wrong entry, lags behind the selection or the case,
@@ -59,7 +60,7 @@ TEST_F(WordDlgTest, DictionaryChooserFollowsSelectionAndCaseAndChoosesOnDoubleCl
 // Guards against a chooser without a selection offering Select, or an untranslated one.
 TEST_F(WordDlgTest, DictionaryChooserWithoutSelectionInDutch)
 {
-    theApp.m_nProgLang = 1;
+    AppCore().m_nProgLang = 1;
     CDictionaryDlg dlg;
     dlg.m_nDict = 6; // listed nowhere
     dlg.Create();

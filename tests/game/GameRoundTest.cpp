@@ -1,8 +1,8 @@
-#include "GameRound.h"
+#include "game/GameRound.h"
 
-#include "Random.h"
-#include "TickClock.h"
-#include "WordList.h"
+#include "game/WordList.h"
+#include "platform/Random.h"
+#include "platform/TickClock.h"
 
 #include <gtest/gtest.h>
 

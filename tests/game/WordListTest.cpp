@@ -1,4 +1,5 @@
-#include "WordList.h"
+#include "game/WordList.h"
+#include "res/Resource.h"
 
 #include <QResource>
 #include <gtest/gtest.h>
@@ -19,7 +20,7 @@ TEST(WordList, SlotsWithoutListChangeNothingAndPartialWordsAreIgnored)
                     LoadWordList(nDict, arWords) == 0 && arWords == QStringList{"OLD"})
             << nDict;
         EXPECT_TRUE(nDict == US_ENGLISH ||
-                    (DictionaryResourceId(nDict) == INVALID_DICTIONARY_ID &&
+                    (DictionaryResourceId(nDict) == IDR_NO_DICTIONARY &&
                      (GetDictionaryName(nDict, false) + GetDictionaryName(nDict, true)).isEmpty()))
             << nDict;
     }

@@ -1,4 +1,4 @@
-#include "Privileges.h"
+#include "platform/Privileges.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "WavePlayer.h"
-#include "RecordingWavePlayer.h"
-#include "Resources.h"
+#include "platform/WavePlayer.h"
+#include "platform/Resources.h"
+#include "support/RecordingWavePlayer.h"
 
 #include <QElapsedTimer>
 #include <QtEndian>

@@ -1,8 +1,8 @@
-#include "HighScoreTable.h"
-#include "GameRound.h"
-#include "PlayerSettings.h"
-#include "RegKey.h"
-#include "TempRegistry.h"
+#include "store/HighScoreTable.h"
+#include "game/GameRound.h"
+#include "store/PlayerSettings.h"
+#include "store/RegKey.h"
+#include "support/TempRegistry.h"
 
 #include <gtest/gtest.h>
 

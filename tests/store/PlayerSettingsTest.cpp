@@ -1,5 +1,5 @@
-#include "PlayerSettings.h"
-#include "TempRegistry.h"
+#include "store/PlayerSettings.h"
+#include "support/TempRegistry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "RegKey.h"
-#include "TempRegistry.h"
+#include "store/RegKey.h"
+#include "support/TempRegistry.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "RegKey.h"
-#include "RegistryLocation.h"
-#include "TempRegistry.h"
+#include "store/RegKey.h"
+#include "store/RegistryLocation.h"
+#include "support/TempRegistry.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "HighScoreTable.h"
-#include "RegKey.h"
-#include "TempRegistry.h"
+#include "store/HighScoreTable.h"
+#include "store/RegKey.h"
+#include "support/TempRegistry.h"
 
 #include <QProcess>
 #include <QRandomGenerator>

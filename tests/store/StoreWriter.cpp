@@ -1,9 +1,9 @@
 // The second copy for the process tests: "values FILE PREFIX COUNT" writes PREFIX0.. one by one;
 // "scores FILE" saves tables of the next generation until killed, printing after each.
-#include "GameRound.h"
-#include "HighScoreTable.h"
-#include "PlayerSettings.h"
-#include "RegistryLocation.h"
+#include "game/GameRound.h"
+#include "store/HighScoreTable.h"
+#include "store/PlayerSettings.h"
+#include "store/RegistryLocation.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "IsolatedHome.h"
+#include "support/IsolatedHome.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>

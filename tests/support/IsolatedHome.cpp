@@ -1,7 +1,7 @@
-#include "IsolatedHome.h"
+#include "support/IsolatedHome.h"
 
-#include "RegKey.h"
-#include "RegistryLocation.h"
+#include "store/RegKey.h"
+#include "store/RegistryLocation.h"
 
 #include <QDir>
 #include <QFile>

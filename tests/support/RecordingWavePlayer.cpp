@@ -1,6 +1,6 @@
-#include "RecordingWavePlayer.h"
+#include "support/RecordingWavePlayer.h"
 
-#include "Resources.h"
+#include "platform/Resources.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WavePlayer.h"
+#include "platform/WavePlayer.h"
 
 #include <QList>
 

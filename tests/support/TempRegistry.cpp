@@ -1,7 +1,7 @@
-#include "TempRegistry.h"
+#include "support/TempRegistry.h"
 
-#include "RegKey.h"
-#include "RegistryLocation.h"
+#include "store/RegKey.h"
+#include "store/RegistryLocation.h"
 
 TempRegistry::TempRegistry()
     : m_strPrevUser(RegistryFilePath(HKEY_CURRENT_USER)),

@@ -1,6 +1,6 @@
-#include "IsolatedHome.h"
-#include "RecordingWavePlayer.h"
-#include "WavePlayer.h"
+#include "platform/WavePlayer.h"
+#include "support/IsolatedHome.h"
+#include "support/RecordingWavePlayer.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

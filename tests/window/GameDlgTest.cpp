@@ -1,14 +1,17 @@
-#include "GameDlg.h"
-#include "DialogTemplates.h"
-#include "GameApp.h"
-#include "GameRound.h"
-#include "HighScoreTable.h"
-#include "ModalDriver.h"
-#include "PlayerSettings.h"
-#include "RecordingWavePlayer.h"
-#include "RegKey.h"
-#include "TempRegistry.h"
-#include "TickClock.h"
+#include "window/GameDlg.h"
+#include "appcore/AppCore.h"
+#include "dialogs/PlayerDlg.h"
+#include "game/GameRound.h"
+#include "platform/TickClock.h"
+#include "res/DialogTemplates.h"
+#include "res/Resource.h"
+#include "store/HighScoreTable.h"
+#include "store/PlayerSettings.h"
+#include "store/RegKey.h"
+#include "support/ModalDriver.h"
+#include "support/RecordingWavePlayer.h"
+#include "support/TempRegistry.h"
+#include "window/CommandTarget.h"
 
 #include <QListWidget>
 #include <QTest>
@@ -19,20 +22,40 @@ namespace
 
 std::uint32_t g_dwNow = 0;
 
+// Stands in for the application: handles no command of its own and lets the player chooser
+// pick the next player, whose dictionary the game takes.
+struct FakeApp : CCommandTarget {
+    bool OnCmdMsg(int, QWidget*) override { return false; }
+    int SelectPlayer() override
+    {
+        CPlayerDlg dlg;
+        const int nResult = dlg.DoModal();
+        if (nResult == IDOK)
+            m_pPlayer->Load(dlg.m_strName);
+        m_pGame->m_nDict = m_pPlayer->m_nDict;
+        return nResult;
+    }
+    CPlayerSettings* m_pPlayer = nullptr;
+    CGameRound* m_pGame = nullptr;
+};
+
 // Anna's main window, English, opened without a game.
 struct GameDlgTest : testing::Test {
     void SetUp() override
     {
         SetTickSource([] { return g_dwNow; });
-        theApp.m_bAutoStart = false, theApp.m_pPlayer = &m_player, theApp.m_pGame = &m_game;
+        AppCore().m_bAutoStart = false, AppCore().SetPlayer(&m_player);
         m_player.m_strName = QStringLiteral("Anna"), m_game.m_nDict = 0;
         m_dlg.m_pGame = &m_game, m_dlg.m_pPlayer = &m_player, m_dlg.m_pHighScores = &m_table;
+        m_app.m_pPlayer = &m_player;
+        m_app.m_pGame = &m_game;
+        m_dlg.m_pCommands = &m_app;
         m_dlg.Create(), m_dlg.show();
         QApplication::setActiveWindow(&m_dlg);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&m_dlg));
         RecordingWavePlayer::Instance().Clear();
     }
-    void TearDown() override { theApp.m_pPlayer = nullptr, theApp.m_pGame = nullptr; }
+    void TearDown() override { AppCore().SetPlayer(nullptr); }
     // Types into the window's focus child, as a player would.
     void Guess(const QString& strWord, const char* pszEnd = "\r")
     {
@@ -55,7 +78,8 @@ struct GameDlgTest : testing::Test {
     TempRegistry m_registry;
     CHighScoreTable m_table;
     CGameRound m_game;
-    CPlayerSettings m_player{theApp.m_nProgLang};
+    CPlayerSettings m_player{AppCore().m_nProgLang};
+    FakeApp m_app;
     CGameDlg m_dlg;
     // Each modal's text or title; m_fill acts on it, then m_answers' next (or IDOK) closes it.
     QStringList m_modals;
@@ -104,7 +128,7 @@ TEST_F(GameDlgTest, RowsStackNewestFirstAndAbortingThemAsksFirst)
     EXPECT_EQ(State(), "01||Anna - 0:00");
     RecordingWavePlayer::Instance().Clear();
     m_dlg.OnCommand(1408); // no game: no question
-    EXPECT_EQ(m_modals, (QStringList{theApp.LoadLangString(11012),
+    EXPECT_EQ(m_modals, (QStringList{AppCore().LoadLangString(11012),
                                      "Are you sure you want to abort the current game?"}));
     EXPECT_TRUE(!m_dlg.isVisible() && m_dlg.result() == IDCANCEL);
     EXPECT_EQ(Sounds(), QList<int>{4007});

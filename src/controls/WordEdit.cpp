@@ -1,6 +1,6 @@
-#include "WordEdit.h"
+#include "controls/WordEdit.h"
 
-#include "EntryFilter.h"
+#include "controls/EntryFilter.h"
 
 CWordEdit::CWordEdit(QWidget* pParent) : QLineEdit(pParent)
 {

@@ -28,7 +28,6 @@ public:
     const QColor m_clrNormal{0, 0, 192};
     const QColor m_clrHover{0, 0, 255};
     bool m_bHovering = false;
-    const int m_nTimerId = 200;
 
 protected:
     void mouseMoveEvent(QMouseEvent* pEvent) override;

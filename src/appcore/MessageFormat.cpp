@@ -1,4 +1,4 @@
-#include "MessageFormat.h"
+#include "appcore/MessageFormat.h"
 
 #include <QRegularExpression>
 

@@ -1,18 +1,15 @@
-#include "LetterEdit.h"
+#include "controls/LetterEdit.h"
 
-#include "DialogBuilder.h"
-#include "EntryFilter.h"
-#include "GameApp.h"
-#include "SoundIds.h"
+#include "appcore/AppCore.h"
+#include "controls/EntryFilter.h"
+#include "platform/DialogBuilder.h"
+#include "res/Resource.h"
 
 #include <QKeyEvent>
 #include <QProxyStyle>
 
 namespace
 {
-
-constexpr int FIRST_CELL = 2200;
-constexpr int LAST_CELL = 2203;
 
 // A cell with its letter selected shows no caret, so that it reads as "type to replace";
 // an empty or unselected cell keeps its caret.
@@ -58,30 +55,30 @@ void CLetterEdit::keyPressEvent(QKeyEvent* pEvent)
     else if (ch == u' ')
         OnSpace();
     else
-        theApp.PlaySoundRes(SND_REFUSED, true);
+        AppCore().PlaySoundRes(SND_REFUSED, true);
 }
 
 void CLetterEdit::OnLetter(QChar ch)
 {
     // setText, not insert: the replaced letter is not undoable.
     setText(QString(ch.toUpper()));
-    theApp.PlaySoundRes(SND_LETTER, true);
+    AppCore().PlaySoundRes(SND_LETTER, true);
     const int nId = DlgCtrlId(this);
-    FocusCell(nId < LAST_CELL ? nId + 1 : FIRST_CELL);
+    FocusCell(nId < IDC_LAST_LETTER ? nId + 1 : IDC_FIRST_LETTER);
 }
 
 void CLetterEdit::OnBackspace()
 {
-    theApp.PlaySoundRes(SND_CLEAR, true);
+    AppCore().PlaySoundRes(SND_CLEAR, true);
     backspace();
     const int nId = DlgCtrlId(this);
-    if (nId > FIRST_CELL)
+    if (nId > IDC_FIRST_LETTER)
         FocusCell(nId - 1);
 }
 
 void CLetterEdit::OnSpace()
 {
-    theApp.PlaySoundRes(SND_CLEAR, true);
+    AppCore().PlaySoundRes(SND_CLEAR, true);
     setText(QString());
 }
 
@@ -105,7 +102,7 @@ void CLetterEdit::mousePressEvent(QMouseEvent* pEvent)
         QLineEdit::mousePressEvent(pEvent);
         return;
     }
-    theApp.PlaySoundRes(SND_REFUSED, true);
+    AppCore().PlaySoundRes(SND_REFUSED, true);
     setFocus(Qt::MouseFocusReason);
 }
 

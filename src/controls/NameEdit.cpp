@@ -1,6 +1,6 @@
-#include "NameEdit.h"
+#include "controls/NameEdit.h"
 
-#include "EntryFilter.h"
+#include "controls/EntryFilter.h"
 
 CNameEdit::CNameEdit(QWidget* pParent) : QLineEdit(pParent)
 {

@@ -1,6 +1,6 @@
-#include "HyperLink.h"
+#include "controls/HyperLink.h"
 
-#include "ShellOpen.h"
+#include "platform/ShellOpen.h"
 
 #include <QCursor>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "NoFocusButton.h"
+#include "controls/NoFocusButton.h"
 
 #include <QStyleOptionButton>
 
