@@ -11,7 +11,7 @@ JOBS         ?= 2
 DEBS := g++ cmake make ninja-build pkg-config \
         qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev \
         libgtest-dev libxcb1-dev fonts-dejavu-core \
-        xvfb xauth xdotool imagemagick \
+        xvfb xauth xdotool imagemagick libfaketime \
         desktop-file-utils appstream dpkg-dev
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)

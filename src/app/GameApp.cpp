@@ -9,6 +9,7 @@
 #include "dialogs/NameDlg.h"
 #include "dialogs/PlayerDlg.h"
 #include "game/GameRound.h"
+#include "platform/EndRequest.h"
 #include "platform/Random.h"
 #include "res/Resource.h"
 #include "store/HighScoreTable.h"
@@ -17,7 +18,7 @@
 #include "store/RegLayout.h"
 #include "window/GameDlg.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <ctime>
 
 CGameApp theApp;
@@ -43,9 +44,41 @@ CGameApp::~CGameApp() = default;
 bool CGameApp::InitInstance()
 {
     SeedRandom(static_cast<unsigned int>(std::time(nullptr)));
+    OnEndRequest([] { EndSession(); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &CGameApp::EndSession);
+    ReadSettings();
+    // Kept at once, so that a session that ends without Exit loses nothing chosen so far.
+    StoreSettings();
+    connect(&AppCore(), &CAppCore::ProgLangChanged, this, &CGameApp::StoreSettings);
 
+    CAppCore& core = AppCore();
+    m_pGame = std::make_unique<CGameRound>();
+    m_pPlayer = std::make_unique<CPlayerSettings>(core.m_nProgLang);
+    m_pHighScores = std::make_unique<CHighScoreTable>();
+    core.SetPlayer(m_pPlayer.get());
+    if (SelectPlayer() == IDOK)
+        RunMainWindow();
+    core.SetPlayer(nullptr);
+    m_pGame.reset();
+    m_pPlayer.reset();
+    m_pHighScores.reset(); // stores the table if it changed
+
+    StoreSettings();
+    StoreProgramInfo();
+    return false;
+}
+
+void CGameApp::EndSession()
+{
+    // Every dialog's loop ends, and so does every one opened after, so the program runs its
+    // ordinary shutdown without a question and without waiting on a sound.
+    QCoreApplication::exit(0);
+}
+
+void CGameApp::ReadSettings()
+{
     using namespace RegLayout;
-    CRegKey key(SETTINGS.hRoot, SETTINGS.subKey);
+    const CRegKey key(SETTINGS.hRoot, SETTINGS.subKey);
     CAppCore& core = AppCore();
     core.m_bAutoStart = AUTO_START.defValue;
     key.GetBool(AUTO_START.name, core.m_bAutoStart);
@@ -57,32 +90,32 @@ bool CGameApp::InitInstance()
     }
     // Settled before the player exists: a new player takes the language as dictionary.
     core.m_nProgLang = nLang;
+}
 
-    m_pGame = std::make_unique<CGameRound>();
-    m_pPlayer = std::make_unique<CPlayerSettings>(core.m_nProgLang);
-    m_pHighScores = std::make_unique<CHighScoreTable>();
-    core.SetPlayer(m_pPlayer.get());
+void CGameApp::StoreSettings()
+{
+    using namespace RegLayout;
+    const CRegKey key(SETTINGS.hRoot, SETTINGS.subKey);
+    key.SetBool(AUTO_START.name, AppCore().m_bAutoStart);
+    key.SetInt(PROG_LANG.name, AppCore().m_nProgLang);
+}
 
-    if (SelectPlayer() == IDOK) {
-        CGameDlg dlg;
-        dlg.m_pGame = m_pGame.get();
-        dlg.m_pPlayer = m_pPlayer.get();
-        dlg.m_pHighScores = m_pHighScores.get();
-        dlg.m_pCommands = this;
-        dlg.DoModal();
-    }
-
-    core.SetPlayer(nullptr);
-    m_pGame.reset();
-    m_pPlayer.reset();
-    m_pHighScores.reset(); // stores the table if it changed
-
-    key.SetBool(AUTO_START.name, core.m_bAutoStart);
-    key.SetInt(PROG_LANG.name, core.m_nProgLang);
-    key.SetKey(PROGRAM.hRoot, PROGRAM.subKey);
+void CGameApp::StoreProgramInfo()
+{
+    using namespace RegLayout;
+    const CRegKey key(PROGRAM.hRoot, PROGRAM.subKey);
     key.SetString(FOLDER, GetModuleFolder());
     key.SetString(VERSION, GetVersionText());
-    return false;
+}
+
+void CGameApp::RunMainWindow()
+{
+    CGameDlg dlg;
+    dlg.m_pGame = m_pGame.get();
+    dlg.m_pPlayer = m_pPlayer.get();
+    dlg.m_pHighScores = m_pHighScores.get();
+    dlg.m_pCommands = this;
+    dlg.DoModal();
 }
 
 int CGameApp::SelectPlayer()
@@ -90,8 +123,10 @@ int CGameApp::SelectPlayer()
     QString strName;
     const int nResult = CPlayerSettings::ListPlayers() > 0 ? RunPlayerDialog<CPlayerDlg>(strName)
                                                            : RunPlayerDialog<CNameDlg>(strName);
-    if (nResult == IDOK)
+    if (nResult == IDOK) {
         m_pPlayer->Load(strName);
+        m_pPlayer->Save(); // a new player, and the last player, are kept at once
+    }
     if (m_pGame->m_nDict != m_pPlayer->m_nDict)
         m_pGame->m_nDict = m_pPlayer->m_nDict;
     return nResult;

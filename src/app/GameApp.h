@@ -30,6 +30,9 @@ public:
     bool OnCmdMsg(int nId, QWidget* pMainWnd) override;
     int SelectPlayer() override;
 
+    // Ends the program in order, as Exit would but asking nothing: on a signal to end, or
+    // when the desktop session asks its programs to save their data.
+    static void EndSession();
     static QString GetModuleFolder();
     static QString GetVersionText();
 
@@ -40,6 +43,10 @@ public:
     QPointer<CHelpDlg> m_pHelpDlg;
 
 private:
+    static void ReadSettings();
+    static void StoreSettings();
+    static void StoreProgramInfo();
+    void RunMainWindow();
     void OnHelp(QWidget* pMainWnd);
     void OnAbout(QWidget* pMainWnd);
     void OnHighScores(QWidget* pMainWnd);

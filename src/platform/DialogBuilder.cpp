@@ -61,6 +61,8 @@ void StyleStatic(QLabel* pLabel, const DlgItem& item)
         return;
     }
     pLabel->setAlignment(TextAlignment(item.nStyle));
+    // Texts come from players and files too: markup in a name is shown, never rendered.
+    pLabel->setTextFormat(Qt::PlainText);
     // A vertically centred static is a single line; the others wrap like a text block.
     pLabel->setWordWrap(!(item.nStyle & ITEM_VCENTER));
     pLabel->setText(QString::fromUtf8(item.pszText));

@@ -248,6 +248,7 @@ void CGameDlg::ShowHighScoreNotice(int nPlace)
 void CGameDlg::OnSound()
 {
     m_pPlayer->m_bSound = !m_pPlayer->m_bSound;
+    m_pPlayer->Save();
     if (m_pPlayer->m_bSound)
         AppCore().PlaySoundRes(SND_SOUND_ON, true);
 }
@@ -307,6 +308,7 @@ void CGameDlg::OnDictionary(int nId)
     if (ConfirmAbort(IDS_RESTART_TO, IDS_TO_CHANGE_DICTIONARY) != IDOK)
         return;
     m_pPlayer->m_nDict = nDict;
+    m_pPlayer->Save();
     m_pGame->m_nDict = nDict;
     if (!m_pGame->m_bFinished || AppCore().m_bAutoStart)
         StartNewGame(false);
@@ -321,7 +323,10 @@ void CGameDlg::OnDictionaryInfo()
     if (dlg.DoModal() == IDOK && dlg.m_nDict != m_pGame->m_nDict)
         OnDictionary(dlg.GetSelectedCommand());
     // The case can be switched in the chooser even when it is cancelled.
-    m_pPlayer->m_bLower = dlg.m_bLower;
+    if (m_pPlayer->m_bLower != dlg.m_bLower) {
+        m_pPlayer->m_bLower = dlg.m_bLower;
+        m_pPlayer->Save();
+    }
 }
 
 void CGameDlg::OnProgramLanguage(int nId)
