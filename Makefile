@@ -12,6 +12,7 @@ DEBS := g++ cmake make ninja-build pkg-config \
         qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev \
         libgtest-dev libxcb1-dev fonts-dejavu-core \
         xvfb xauth xdotool imagemagick libfaketime \
+        qt6-translations-l10n \
         desktop-file-utils appstream dpkg-dev
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)

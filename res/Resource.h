@@ -118,6 +118,10 @@ constexpr int IDS_COLUMN_LANG = 10032;
 constexpr int IDS_COLUMN_WORD = 10033;
 constexpr int IDS_HIGHEST_SCORE = 10034;
 constexpr int IDS_HIGH_SCORE_PLACE = 10035;
+constexpr int IDS_TIP_FLAG = 10036;
+constexpr int IDS_TIP_PLAYER = 10037;
+constexpr int IDS_TIP_DROP = 10038;
+constexpr int IDS_TIP_NEW_GAME = 10039;
 
 // The built-in sound clips, named by the event each one marks.
 enum SoundId : int {

@@ -79,6 +79,10 @@ constexpr StringRow STRING_TABLE[] = {
     {IDS_COLUMN_WORD, "Word"},
     {IDS_HIGHEST_SCORE, "You've got the Highest Score!!"},
     {IDS_HIGH_SCORE_PLACE, "High Score: # %1!d!!"},
+    {IDS_TIP_FLAG, "Menu: dictionaries, language, sound…"},
+    {IDS_TIP_PLAYER, "Change the player"},
+    {IDS_TIP_DROP, "Drop the guess onto the board (Enter)"},
+    {IDS_TIP_NEW_GAME, "Start a new game (Enter)"},
     {IDS_SELECT_NAME + DUTCH, "Kies je naam uit de lijst:"},
     {IDS_ENTER_NAME + DUTCH, "Vul je naam in:"},
     {IDS_DICTIONARY + DUTCH, "Woordenboek"},
@@ -122,6 +126,10 @@ constexpr StringRow STRING_TABLE[] = {
     {IDS_COLUMN_WORD + DUTCH, "Woord"},
     {IDS_HIGHEST_SCORE + DUTCH, "Je hebt de hoogste score!!"},
     {IDS_HIGH_SCORE_PLACE + DUTCH, "Hoge score: %1!d!e plaats!"},
+    {IDS_TIP_FLAG + DUTCH, "Menu: woordenboeken, taal, geluid…"},
+    {IDS_TIP_PLAYER + DUTCH, "Een andere speler kiezen"},
+    {IDS_TIP_DROP + DUTCH, "De gok op het bord leggen (Enter)"},
+    {IDS_TIP_NEW_GAME + DUTCH, "Een nieuw spel beginnen (Enter)"},
 };
 
 } // namespace

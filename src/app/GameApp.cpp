@@ -10,6 +10,7 @@
 #include "dialogs/PlayerDlg.h"
 #include "game/GameRound.h"
 #include "platform/EndRequest.h"
+#include "platform/Icons.h"
 #include "platform/Random.h"
 #include "res/Resource.h"
 #include "store/HighScoreTable.h"
@@ -46,6 +47,9 @@ bool CGameApp::InitInstance()
     SeedRandom(static_cast<unsigned int>(std::time(nullptr)));
     OnEndRequest([] { EndSession(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, &CGameApp::EndSession);
+    // One icon and one name for every window, matching the installed menu entry.
+    QGuiApplication::setWindowIcon(LoadIconRes(IDI_PROGRAM));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.torvane.Kelvara"));
     ReadSettings();
     // Kept at once, so that a session that ends without Exit loses nothing chosen so far.
     StoreSettings();
@@ -89,7 +93,7 @@ void CGameApp::ReadSettings()
         nLang = dlg.DoModal();
     }
     // Settled before the player exists: a new player takes the language as dictionary.
-    core.m_nProgLang = nLang;
+    core.SetProgLang(nLang);
 }
 
 void CGameApp::StoreSettings()

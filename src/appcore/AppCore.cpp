@@ -6,6 +6,10 @@
 #include "res/StringTable.h"
 #include "store/PlayerSettings.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+
 CAppCore& AppCore()
 {
     static CAppCore core;
@@ -22,7 +26,19 @@ void CAppCore::SetProgLang(int nLang)
     if (!IsValidProgLang(nLang))
         return;
     m_nProgLang = nLang;
+    LoadQtTexts();
     emit ProgLangChanged(nLang);
+}
+
+// Qt's own texts (a letter cell's context menu, for one) are English unless translated; the
+// translations come from Qt's installed folder, never from one the user names.
+void CAppCore::LoadQtTexts()
+{
+    QCoreApplication::removeTranslator(&m_qtTexts);
+    const QLocale locale(m_nProgLang == 1 ? QLocale::Dutch : QLocale::English);
+    if (m_nProgLang != 0 && m_qtTexts.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qtTexts);
 }
 
 void CAppCore::SetPlayer(const CPlayerSettings* pPlayer)

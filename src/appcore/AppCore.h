@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTranslator>
 
 class CPlayerSettings;
 
@@ -14,7 +15,8 @@ class CAppCore : public QObject
 public:
     static bool IsValidProgLang(int nLang);
 
-    // Switches the program language (0 or 1; others are ignored) and announces it.
+    // Switches the program language (0 or 1; others are ignored), and the texts Qt itself
+    // supplies with it, and announces it.
     void SetProgLang(int nLang);
     // The player whose sound switch the sounds obey; none means silence.
     void SetPlayer(const CPlayerSettings* pPlayer);
@@ -31,7 +33,10 @@ signals:
     void ProgLangChanged(int nLang);
 
 private:
+    void LoadQtTexts();
+
     const CPlayerSettings* m_pPlayer = nullptr; // not owned
+    QTranslator m_qtTexts;
 };
 
 CAppCore& AppCore();

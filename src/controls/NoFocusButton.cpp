@@ -2,7 +2,12 @@
 
 #include <QStyleOptionButton>
 
-CNoFocusButton::CNoFocusButton(QWidget* pParent) : QPushButton(pParent) {}
+// A click leaves the keyboard focus where it was, so that the letters typed next still reach
+// their cell; Tab still reaches the button.
+CNoFocusButton::CNoFocusButton(QWidget* pParent) : QPushButton(pParent)
+{
+    setFocusPolicy(Qt::TabFocus);
+}
 
 void CNoFocusButton::focusInEvent(QFocusEvent*) {}
 

@@ -5,6 +5,7 @@
 #include "res/Resource.h"
 
 #include <QKeyEvent>
+#include <QScreen>
 
 CHelpDlg::CHelpDlg(QWidget* pParent) : CBaseDlg(IDD_HELP, pParent)
 {
@@ -37,13 +38,37 @@ void CHelpDlg::LoadTexts()
 
 void CHelpDlg::Reposition()
 {
-    if (const QWidget* pParent = parentWidget()) {
-        const QRect frame = pParent->frameGeometry();
-        move(frame.x() + frame.width(), frame.y());
-    }
+    if (QWidget* pParent = parentWidget())
+        move(PlaceBeside(pParent));
     show();
     activateWindow();
     setFocus();
+}
+
+// Beside the main window: at its right, or at its left where only that side has room. Where
+// neither has, but the screen holds both side by side, the main window moves aside as little
+// as it must; on a screen too small for both, help stays on the screen at the roomier side.
+QPoint CHelpDlg::PlaceBeside(QWidget* pMainWnd) const
+{
+    const QRect main = pMainWnd->frameGeometry();
+    const int nOwnWidth = frameGeometry().width();
+    const QScreen* pScreen = pMainWnd->screen();
+    if (!pScreen)
+        return {main.right() + 1, main.top()};
+    const QRect avail = pScreen->availableGeometry();
+    const int nRoomRight = avail.right() - main.right();
+    const int nRoomLeft = main.left() - avail.left();
+    if (nRoomRight >= nOwnWidth)
+        return {main.right() + 1, main.top()};
+    if (nRoomLeft >= nOwnWidth)
+        return {main.left() - nOwnWidth, main.top()};
+    if (avail.width() >= main.width() + nOwnWidth) {
+        pMainWnd->move(pMainWnd->pos() - QPoint(nOwnWidth - nRoomRight, 0));
+        return {avail.right() + 1 - nOwnWidth, main.top()};
+    }
+    if (nRoomRight >= nRoomLeft)
+        return {avail.right() + 1 - nOwnWidth, main.top()};
+    return {avail.left(), main.top()};
 }
 
 void CHelpDlg::DestroyWindow()

@@ -11,7 +11,7 @@ public:
     explicit CHelpDlg(QWidget* pParent);
     ~CHelpDlg() override;
 
-    // Puts the window's top-left corner at its parent's top-right corner and focuses it.
+    // Puts the window beside its parent, at the right where there is room, and focuses it.
     void Reposition();
     void LoadTexts();
     // Closes the window for good: plays the closing sound to its end, then deletes it.
@@ -26,5 +26,7 @@ protected:
     void keyPressEvent(QKeyEvent* pEvent) override;
 
 private:
+    QPoint PlaceBeside(QWidget* pMainWnd) const;
+
     bool m_bClosed = false;
 };

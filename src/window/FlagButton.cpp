@@ -55,6 +55,12 @@ void CheckCommand(const QMenu& menu, int nId)
     }
 }
 
+void ShowKey(const QMenu& menu, int nId, const QKeySequence& key)
+{
+    if (QAction* pAction = FindCommand(menu, nId))
+        pAction->setShortcut(key);
+}
+
 QMenu* SubMenuAt(const QMenu& menu, int nPos)
 {
     const QAction* pAction = menu.actions().value(nPos);
@@ -104,6 +110,8 @@ bool CFlagButton::BuildFlagMenu(QMenu& menu, Qt::KeyboardModifiers modifiers) co
 
     if (m_pPlayer && m_pPlayer->m_bSound)
         CheckCommand(menu, ID_SOUND);
+    ShowKey(menu, ID_NEW_GAME, NewGameKey());
+    ShowKey(menu, ID_HELP, HelpKey());
     if (QMenu* pDictionaries = SubMenuAt(menu, 0))
         FillDictionaries(*pDictionaries, m_pGame ? m_pGame->m_nDict : -1);
     if (QMenu* pProgram = SubMenuAt(menu, 1))

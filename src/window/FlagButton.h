@@ -2,9 +2,27 @@
 
 #include "controls/NoFocusButton.h"
 
+#include <QKeySequence>
+
 class CGameRound;
 class CPlayerSettings;
 class QMenu;
+
+// Keys for two of the menu's commands; the menu shows them beside their items. Functions, as
+// the platform decides the standard keys once the application runs.
+inline QKeySequence HelpKey()
+{
+    return QKeySequence::HelpContents;
+}
+inline QKeySequence NewGameKey()
+{
+    return Qt::Key_F2;
+}
+// Keys that open the menu as a press with no modifier would.
+inline QList<QKeySequence> MenuKeys()
+{
+    return {Qt::Key_Menu, Qt::SHIFT | Qt::Key_F10};
+}
 
 // The button with the dictionary's flag: a press of either mouse button opens the program's
 // menu below it, and the item chosen goes to the dialog as a command. Shift held at the

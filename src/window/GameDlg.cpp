@@ -10,7 +10,6 @@
 #include "dialogs/SetWordDlg.h"
 #include "game/GameRound.h"
 #include "game/WordList.h"
-#include "platform/Icons.h"
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
 #include "store/HighScoreTable.h"
@@ -18,10 +17,21 @@
 #include "window/CommandTarget.h"
 #include "window/FlagButton.h"
 
+#include <QScreen>
 #include <QShortcut>
 
+namespace
+{
+
+// The tallest window X11 can make; Qt's own limit is far higher.
+constexpr int MAX_WINDOW_HEIGHT_PX = 32767;
+// The player button's border and padding on both sides, which its text may not use.
+constexpr int PLAYER_TEXT_MARGIN_PX = 12;
+
+} // namespace
+
 CGameDlg::CGameDlg(QWidget* pParent)
-    : CBaseDlg(IDD_GAME, pParent), m_hIcon(LoadIconRes(IDI_PROGRAM))
+    : CBaseDlg(IDD_GAME, pParent)
 {
 }
 
@@ -61,9 +71,8 @@ bool CGameDlg::OnInitDialog()
     m_btnFlag->m_pGame = m_pGame;
     m_btnFlag->m_pPlayer = m_pPlayer;
     CBaseDlg::OnInitDialog();
-    setWindowIcon(m_hIcon);
-    auto* pHelpKey = new QShortcut(QKeySequence::HelpContents, this);
-    connect(pHelpKey, &QShortcut::activated, this, [this] { OnCommand(ID_HELP_INDEX); });
+    AddKeys();
+    connect(&AppCore(), &CAppCore::ProgLangChanged, this, &CGameDlg::UpdateTooltips);
     RecordInitialSize();
     ResetEntryRow();
     UpdatePlayerButton();
@@ -115,6 +124,28 @@ bool CGameDlg::OnRangeCommand(int nId)
     return true;
 }
 
+// The keyboard reaches what the mouse reaches through the flag button.
+void CGameDlg::AddKeys()
+{
+    const auto AddKey = [this](const QKeySequence& key, const std::function<void()>& fnAct) {
+        connect(new QShortcut(key, this), &QShortcut::activated, this, fnAct);
+    };
+    AddKey(HelpKey(), [this] { OnCommand(ID_HELP_INDEX); });
+    AddKey(NewGameKey(), [this] { OnCommand(ID_NEW_GAME); });
+    for (const QKeySequence& key : MenuKeys())
+        AddKey(key, [this] { m_btnFlag->ShowFlagMenu(Qt::NoModifier); });
+}
+
+void CGameDlg::UpdateTooltips()
+{
+    const CAppCore& core = AppCore();
+    m_btnFlag->setToolTip(core.LoadLangString(IDS_TIP_FLAG));
+    m_btnGo->setToolTip(core.LoadLangString(m_pGame->m_bFinished ? IDS_TIP_NEW_GAME : IDS_TIP_DROP));
+    // The button may show the name cut short; its tip always has the whole of it.
+    m_btnPlayer->setToolTip(m_pPlayer->m_strName + QLatin1Char('\n') +
+                            core.LoadLangString(IDS_TIP_PLAYER));
+}
+
 void CGameDlg::RecordInitialSize()
 {
     // Qt's sizes are those of the client area; the frame is the window manager's.
@@ -133,6 +164,7 @@ void CGameDlg::ResetEntryRow()
     if (bRunning)
         m_editLetter[0]->setFocus();
     SetButtonIcon(IDOK, bRunning ? IDI_DROP : IDI_PLAY);
+    UpdateTooltips();
     // Clearing an empty cell reports no change, yet the go button must follow the new game.
     OnLetterChange();
 }
@@ -147,7 +179,18 @@ void CGameDlg::OnLetterChange()
 
 void CGameDlg::UpdatePlayerButton()
 {
-    SetItemText(IDC_PLAYER, m_pPlayer->m_strName);
+    ShowPlayerText(QString());
+    UpdateTooltips();
+}
+
+// The time always shows: a name too long for the button is cut short instead.
+void CGameDlg::ShowPlayerText(const QString& strAfterName)
+{
+    const QFontMetrics metrics(m_btnPlayer->font());
+    const int nRoom = m_btnPlayer->width() - PLAYER_TEXT_MARGIN_PX -
+                      metrics.horizontalAdvance(strAfterName);
+    SetItemText(IDC_PLAYER, metrics.elidedText(m_pPlayer->m_strName, Qt::ElideRight, nRoom) +
+                                strAfterName);
 }
 
 void CGameDlg::UpdateFlagButton()
@@ -157,8 +200,7 @@ void CGameDlg::UpdateFlagButton()
 
 void CGameDlg::UpdateClockText()
 {
-    SetItemText(IDC_PLAYER,
-                QStringLiteral("%1 - %2").arg(m_pPlayer->m_strName, m_pGame->GetElapsedText()));
+    ShowPlayerText(QStringLiteral(" - ") + m_pGame->GetElapsedText());
 }
 
 void CGameDlg::StartClock()
@@ -226,6 +268,7 @@ void CGameDlg::OnWin()
 {
     StopClock();
     SetButtonIcon(IDOK, IDI_PLAY);
+    UpdateTooltips();
     m_btnGo->setFocus();
     for (CLetterEdit* pCell : m_editLetter)
         pCell->setEnabled(false);
@@ -266,18 +309,48 @@ void CGameDlg::AddGuessRow(std::int16_t nBlack, std::int16_t nWhite)
     AppCore().PlaySoundRes(SND_ROW, true);
     auto* pRow = new CBaseDlg(IDD_GUESS_ROW, this);
     pRow->Create();
-    const int nRowHeight = pRow->height();
-    setFixedSize(m_nInitWindowWidth, height() + nRowHeight);
-    // Older rows move one row down; the newest sits right under the entry row.
-    for (CBaseDlg* pOlder : std::as_const(m_rows))
-        pOlder->move(0, pOlder->y() + nRowHeight);
-    pRow->move(0, m_nInitClientHeight);
-    pRow->show();
     pRow->SetStaticIcon(IDC_ROW_PINS, IDI_FIRST_PIN + 10 * nBlack + nWhite);
     for (int i = 0; i < 4; ++i)
         pRow->SetItemChar(IDC_FIRST_LETTER + i, QChar::fromLatin1(m_editLetter[i]->GetLetter()));
     pRow->SetItemText(IDC_ROW_NUMBER, QString::number(m_rows.size() + 1));
     m_rows.append(pRow);
+    // The window grows a row for each guess, but no further than the window system allows.
+    const int nMaxHeight = MAX_WINDOW_HEIGHT_PX / qMax(1.0, devicePixelRatioF());
+    setFixedSize(m_nInitWindowWidth,
+                 qMin(m_nInitWindowHeight + m_rows.size() * pRow->height(), nMaxHeight));
+    LayOutRows();
+}
+
+// The newest row sits right under the entry row, each older one a row lower. A row wholly
+// below the screen (or the window) is hidden and left where it was: nobody sees it, and
+// moving and painting a thousand of them would cost a guess more than a frame. The shown
+// rows are always the newest ones, so the walk stops at the first row that stays hidden.
+void CGameDlg::LayOutRows()
+{
+    const QScreen* pScreen = screen();
+    const int nScreenBottom = pScreen ? mapFromGlobal(pScreen->geometry().bottomLeft()).y() + 1
+                                      : height();
+    const int nVisibleBottom = qMin(height(), nScreenBottom);
+    int nTop = m_nInitClientHeight;
+    for (auto it = m_rows.crbegin(); it != m_rows.crend(); ++it) {
+        CBaseDlg* pRow = *it;
+        if (nTop < nVisibleBottom) {
+            pRow->move(0, nTop);
+            pRow->show();
+        } else if (pRow->isHidden()) {
+            break;
+        } else {
+            pRow->hide();
+        }
+        nTop += pRow->height();
+    }
+}
+
+// A window moved up shows rows that were below the screen.
+void CGameDlg::moveEvent(QMoveEvent* pEvent)
+{
+    CBaseDlg::moveEvent(pEvent);
+    LayOutRows();
 }
 
 void CGameDlg::ClearGuessRows()

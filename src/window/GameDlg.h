@@ -3,7 +3,6 @@
 #include "dialogs/BaseDlg.h"
 #include "res/Resource.h"
 
-#include <QIcon>
 #include <QList>
 #include <cstdint>
 
@@ -40,8 +39,12 @@ protected:
     void OnOK() override;
     void OnCancel() override;
     void OnTimer(int nId) override;
+    void moveEvent(QMoveEvent* pEvent) override;
 
 private:
+    void AddKeys();
+    void UpdateTooltips();
+    void ShowPlayerText(const QString& strAfterName);
     void RecordInitialSize();
     void ResetEntryRow();
     void UpdatePlayerButton();
@@ -52,6 +55,7 @@ private:
     void StartNewGame(bool bAskFirst);
     int ConfirmAbort(int nTextId, int nInsertId = 0);
     void AddGuessRow(std::int16_t nBlack, std::int16_t nWhite);
+    void LayOutRows();
     void ClearGuessRows();
     void ShowHighScoreNotice(int nPlace);
     void OnLetterChange();
@@ -65,7 +69,6 @@ private:
     void OnSetWord();
     bool OnRangeCommand(int nId);
 
-    QIcon m_hIcon;
     CFlagButton* m_btnFlag = nullptr;
     CNoFocusButton* m_btnPlayer = nullptr;
     CNoFocusButton* m_btnGo = nullptr;
