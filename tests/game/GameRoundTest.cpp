@@ -6,66 +6,110 @@
 
 #include <gtest/gtest.h>
 
-using Pins = std::pair<int, int>;
-
-static std::uint32_t g_dwNow = 0; // the tick count, for tests that make it the clock
-
-static Pins Guess(CGameRound& game, const char* pszGuess)
+namespace
 {
-    std::int16_t nBlack = -1, nWhite = -1;
-    game.Score(pszGuess, nBlack, nWhite);
-    return {nBlack, nWhite};
-}
 
-// Guards against a letter paid twice or white before black, and other lengths scoring or counting.
-TEST(GameRound, ScoresBlackAndWhitePins)
+using Pins = std::pair<int, int>; // black, white
+
+constexpr int DUTCH = 1;
+constexpr int US_ENGLISH = 6; // a slot that ships no word list
+
+std::uint32_t g_dwNow = 0; // the tick count the rounds read
+
+// A round in Dutch on a clock that the test moves by hand.
+struct GameRoundTest : testing::Test {
+    GameRoundTest()
+    {
+        SetTickSource([] { return g_dwNow; });
+        m_game.m_nDict = DUTCH;
+    }
+    Pins Score(const char* pszGuess)
+    {
+        std::int16_t nBlack = -1, nWhite = -1;
+        m_game.Score(pszGuess, nBlack, nWhite);
+        return {nBlack, nWhite};
+    }
+    CGameRound m_game;
+};
+
+} // namespace
+
+// Guards against a letter paid twice, a white pin for a letter in place, or other lengths counted.
+TEST_F(GameRoundTest, ScoresBlackAndWhitePinsForFourLetterGuessesOnly)
 {
-    CGameRound game;
-    game.m_bFinished = false; // as in a running game
+    m_game.NewRound();
     const std::tuple<const char*, const char*, Pins> cases[] = {
         {"ABBA", "BBBB", {2, 0}}, {"AABB", "BBAA", {0, 4}}, {"ABCD", "AAAA", {1, 0}},
         {"ABCA", "AAXX", {1, 1}}, {"DEAL", "LEAD", {2, 2}}, {"DEAL", "DEA", {0, 0}},
         {"DEAL", "DEALS", {0, 0}}};
     for (const auto& [pszWord, pszGuess, pins] : cases) {
-        game.SetWord(pszWord);
-        EXPECT_EQ(Guess(game, pszGuess), pins) << pszWord << " " << pszGuess;
+        m_game.SetWord(pszWord);
+        EXPECT_EQ(Score(pszGuess), pins) << pszWord << " " << pszGuess;
     }
-    EXPECT_TRUE(game.m_nGuesses == 5 && !game.m_bFinished);
+    EXPECT_EQ(m_game.m_nGuesses, 5);
+    EXPECT_FALSE(m_game.m_bFinished);
 }
 
-// Guards against a word other than NextRandom() % N, a clock that fails at the tick wrap or after
-// a win, unmarked cheats, a round not reset, and a word or clock without a list.
-TEST(GameRound, NewRoundPicksAndTimesHonestly)
+// Guards against a word other than the NextRandom() % N-th, or a cheat, win or guesses kept.
+TEST_F(GameRoundTest, NewRoundTakesTheGeneratorsWordAndStartsAfresh)
 {
-    SetTickSource([] { return g_dwNow; });
-    CGameRound game;
     QStringList arWords;
     SeedRandom(42);
-    const int nPick = NextRandom() % LoadWordList(1, arWords);
+    const int nPick = NextRandom() % LoadWordList(DUTCH, arWords);
+    m_game.NewRound();
+    m_game.SetWord("WORD");
+    ASSERT_EQ(Score("WORD"), Pins(4, 0));
     SeedRandom(42);
+    m_game.NewRound();
+    EXPECT_EQ(m_game.GetWord(), arWords.value(nPick));
+    EXPECT_FALSE(m_game.m_bCheated);
+    EXPECT_FALSE(m_game.m_bFinished);
+    EXPECT_EQ(m_game.m_nGuesses, 0);
+}
+
+// Guards against a revealed or hand-set word not marked as a cheat, or a short word taken.
+TEST_F(GameRoundTest, RevealingOrSettingTheWordIsACheat)
+{
+    m_game.NewRound();
+    const QString strPicked = m_game.GetWord();
+    m_game.SetWord("ab");
+    EXPECT_EQ(m_game.GetWord(), strPicked);
+    EXPECT_FALSE(m_game.m_bCheated);
+    EXPECT_EQ(m_game.RevealWord(), strPicked);
+    EXPECT_TRUE(m_game.m_bCheated);
+    m_game.NewRound();
+    m_game.SetWord("word!");
+    EXPECT_EQ(m_game.GetWord(), "WORD");
+    EXPECT_TRUE(m_game.m_bCheated);
+}
+
+// Guards against a clock that goes wrong when the tick count wraps, or runs on after the win.
+TEST_F(GameRoundTest, ClockCountsWholeSecondsAcrossTheTickWrapAndStopsAtTheWin)
+{
     g_dwNow = 0xFFFFFC18u; // 1000 ms before the wrap
-    game.m_nDict = 1;
-    game.NewRound();
-    game.SetWord("ab"); // too short: ignored
-    EXPECT_TRUE(game.GetWord() == arWords.value(nPick) && !game.m_bFinished && !game.m_bCheated);
-    game.SetWord("word!");
-    EXPECT_TRUE(game.GetWord() == "WORD" && game.m_bCheated);
+    m_game.NewRound();
+    m_game.SetWord("WORD");
     g_dwNow = 999;
-    EXPECT_EQ(game.GetElapsedSeconds(), 1); // 1999 ms, truncated
+    EXPECT_EQ(m_game.GetElapsedSeconds(), 1); // 1999 ms
     g_dwNow = 130072;
-    EXPECT_EQ(Guess(game, "WORD"), Pins(4, 0));
+    Score("WORD");
     g_dwNow += 60000;
-    EXPECT_TRUE(game.m_bFinished && game.GetElapsedText() == "2:11");
-    EXPECT_EQ(FormatTime(6000), "100:00");
-    game.NewRound();
-    EXPECT_FALSE(game.m_bCheated || game.m_bFinished || game.m_nGuesses || game.m_dwEnd);
-    EXPECT_TRUE(game.RevealWord() == game.GetWord() && game.m_bCheated);
-    for (int nDict : {6, -1}) { // a slot without a list, and none assigned
-        game.m_nDict = nDict;
-        game.NewRound();
+    EXPECT_TRUE(m_game.m_bFinished);
+    EXPECT_EQ(m_game.GetElapsedText(), "2:11");
+    EXPECT_EQ(FormatTime(6000), "100:00"); // minutes go on past the hour
+}
+
+// Guards against a word kept from the last round, or a clock running, where there is no list.
+TEST_F(GameRoundTest, WithoutAWordListNoGameRuns)
+{
+    for (int nDict : {US_ENGLISH, -1}) { // a slot without a list, and none assigned
+        m_game.m_nDict = DUTCH;
+        m_game.NewRound(); // with a word
+        m_game.m_nDict = nDict;
+        m_game.NewRound();
         g_dwNow += 70000;
-        EXPECT_TRUE(game.m_bFinished && QByteArray(game.m_szWord, 4) == QByteArray(4, '\0') &&
-                    game.GetElapsedText() == "0:00")
-            << nDict;
+        EXPECT_TRUE(m_game.m_bFinished) << nDict;
+        EXPECT_EQ(QByteArray(m_game.m_szWord, 4), QByteArray(4, '\0')) << nDict;
+        EXPECT_EQ(m_game.GetElapsedText(), "0:00") << nDict;
     }
 }

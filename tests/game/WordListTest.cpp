@@ -7,28 +7,40 @@
 #include <algorithm>
 #include <functional>
 
-constexpr int US_ENGLISH = 6;
+constexpr int US_ENGLISH = 6; // the slot that ships no word list
 
-// Guards against a slot without a list touching the caller's data, 0 to 10 overstepped, and
-// reading past the end of a list that ends in a partial word.
-TEST(WordList, SlotsWithoutListChangeNothingAndPartialWordsAreIgnored)
+// Guards against a slot without a list touching the caller's word or list.
+TEST(WordList, ASlotWithoutAListLeavesTheCallersDataAlone)
 {
-    for (int nDict : {US_ENGLISH, -1, 11}) {
+    for (int nDict : {US_ENGLISH, -1, DICTIONARY_COUNT}) {
         char szWord[4] = {'K', 'E', 'E', 'P'};
         QStringList arWords{"OLD"};
-        EXPECT_TRUE(!PickRandomWord(nDict, szWord) && QByteArray(szWord, 4) == "KEEP" &&
-                    LoadWordList(nDict, arWords) == 0 && arWords == QStringList{"OLD"})
-            << nDict;
-        EXPECT_TRUE(nDict == US_ENGLISH ||
-                    (DictionaryResourceId(nDict) == IDR_NO_DICTIONARY &&
-                     (GetDictionaryName(nDict, false) + GetDictionaryName(nDict, true)).isEmpty()))
-            << nDict;
+        EXPECT_FALSE(PickRandomWord(nDict, szWord)) << nDict;
+        EXPECT_EQ(QString::fromLatin1(szWord, 4), "KEEP") << nDict;
+        EXPECT_EQ(LoadWordList(nDict, arWords), 0) << nDict;
+        EXPECT_EQ(arWords, QStringList{"OLD"}) << nDict;
     }
-    ASSERT_TRUE(QResource::registerResource(FIVE_BYTE_LIST)); // "WORDX" as list 207
+}
+
+TEST(WordList, SlotsOutsideZeroToTenHaveNoIdNameOrCode)
+{
+    for (int nDict : {-1, DICTIONARY_COUNT}) {
+        EXPECT_EQ(DictionaryResourceId(nDict), IDR_NO_DICTIONARY) << nDict;
+        EXPECT_EQ(GetDictionaryName(nDict, false), "") << nDict;
+        EXPECT_EQ(GetDictionaryName(nDict, true), "") << nDict;
+    }
+}
+
+// Guards against reading past the end of a list that ends in a partial word.
+TEST(WordList, ATrailingPartialWordIsNotPartOfTheList)
+{
+    ASSERT_TRUE(QResource::registerResource(FIVE_BYTE_LIST)); // "WORDX" for US English
     QStringList arWords{"OLD", "OLDER"};
     char szWord[4] = {};
-    EXPECT_TRUE(LoadWordList(US_ENGLISH, arWords) == 1 && arWords == QStringList{"WORD"} &&
-                PickRandomWord(US_ENGLISH, szWord) && QByteArray(szWord, 4) == "WORD");
+    EXPECT_EQ(LoadWordList(US_ENGLISH, arWords), 1);
+    EXPECT_EQ(arWords, QStringList{"WORD"});
+    EXPECT_TRUE(PickRandomWord(US_ENGLISH, szWord));
+    EXPECT_EQ(QString::fromLatin1(szWord, 4), "WORD");
     QResource::unregisterResource(FIVE_BYTE_LIST);
 }
 
@@ -39,9 +51,10 @@ TEST(WordList, ShippedListsAreWellFormed)
     for (int nDict = 0; nDict < DICTIONARY_COUNT; ++nDict) {
         QStringList arWords;
         const int nCount = LoadWordList(nDict, arWords);
-        EXPECT_TRUE(nCount == arWords.size() &&
-                    std::abs(nCount - nExpected[nDict]) * 4 <= nExpected[nDict] &&
-                    std::ranges::adjacent_find(arWords, std::greater_equal<>()) == arWords.end())
-            << nDict << ": " << nCount << " words, or unsorted";
+        EXPECT_EQ(nCount, arWords.size()) << nDict;
+        EXPECT_NEAR(nCount, nExpected[nDict], nExpected[nDict] / 4.0) << nDict;
+        const auto itOut = std::ranges::adjacent_find(arWords, std::greater_equal<>());
+        EXPECT_TRUE(itOut == arWords.end())
+            << nDict << ": " << itOut->toStdString() << " comes before " << itOut[1].toStdString();
     }
 }
