@@ -1,25 +1,38 @@
 #include "platform/WavePlayer.h"
 #include "platform/Resources.h"
+#include "res/Resource.h"
 #include "support/RecordingWavePlayer.h"
 
 #include <QElapsedTimer>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+// A little-endian field of a clip's header; the tools write one of 44 bytes.
+static qint64 Field(const QByteArray& wave, int nOffset, int nBytes = 4)
+{
+    const quint32 nValue = qFromLittleEndian<quint32>(wave.constData() + nOffset);
+    return nBytes == 2 ? nValue & 0xffff : nValue;
+}
+
 // Guards against a clip the player cannot play (8 or 16-bit PCM), or one that stalls the window.
 TEST(SoundClips, AreShortPlayablePcmWaves)
 {
-    for (int nId = 4000; nId <= 4013; ++nId) {
-        const QByteArray wave = FindResource("SOUND", nId); // the tools write a 44-byte header
-        const auto u32 = [&](int n) { return qFromLittleEndian<quint32>(wave.constData() + n); };
-        const qint64 nChannels = u32(22) & 0xffff, nBits = u32(34) & 0xffff;
-        ASSERT_TRUE(wave.startsWith("RIFF") && wave.mid(8, 8) == "WAVEfmt " &&
-                    wave.mid(36, 4) == "data" && u32(40) + 44 == wave.size() &&
-                    (u32(20) & 0xffff) == 1 && (nChannels == 1 || nChannels == 2) &&
-                    (nBits == 8 || nBits == 16) && u32(24) > 0)
-            << nId;
-        const qint64 nMs = u32(40) * 1000LL / (u32(24) * nChannels * nBits / 8);
-        EXPECT_LE(nMs, nId == 4007 || nId == 4009 ? 1000 : 1500) << nId; // two play synchronously
+    for (int nId = SND_WIN; nId <= SND_ABOUT; ++nId) {
+        const QByteArray wave = FindResource("SOUND", nId);
+        ASSERT_GE(wave.size(), 44) << nId;
+        EXPECT_EQ(wave.left(4), "RIFF") << nId;
+        EXPECT_EQ(wave.mid(8, 8), "WAVEfmt ") << nId;
+        EXPECT_EQ(Field(wave, 20, 2), 1) << nId; // PCM
+        const qint64 nChannels = Field(wave, 22, 2);
+        const qint64 nBits = Field(wave, 34, 2);
+        ASSERT_TRUE(nChannels == 1 || nChannels == 2) << nId << ": " << nChannels << " channels";
+        ASSERT_TRUE(nBits == 8 || nBits == 16) << nId << ": " << nBits << " bits";
+        ASSERT_GT(Field(wave, 24), 0) << nId << ": no samples per second";
+        EXPECT_EQ(wave.mid(36, 4), "data") << nId;
+        EXPECT_EQ(Field(wave, 40) + 44, wave.size()) << nId;
+        const qint64 nMs = Field(wave, 40) * 1000 / (Field(wave, 24) * nChannels * nBits / 8);
+        EXPECT_LE(nMs, nId == SND_EXIT || nId == SND_WINDOW_CLOSED ? 1000 : 1500)
+            << nId; // those two play to their end while the program waits
     }
 }
 
@@ -28,18 +41,21 @@ TEST(RealWavePlayer, WithoutSoundServerReturnsAtOnceAndSilently)
 {
     qputenv("PULSE_SERVER", "unix:/nonexistent/kelvara-test-pulse"); // whatever the machine has
     SetWavePlayer(nullptr);
-    const QByteArray good = FindResource("SOUND", 4007);
-    const QByteArray huge("RIFF\xff\xff\xff\x7fWAVEfmt \xff\xff\xff\x7f"); // sizes past the end
-    const QByteArray clips[] = {
-        good, good.left(30), good.left(good.size() - 1001), QByteArray(good).replace(12, 4, "data"),
-        huge, QByteArray()};
+    const QByteArray good = FindResource("SOUND", SND_EXIT);
+    const std::pair<const char*, QByteArray> clips[] = {
+        {"a good clip", good},
+        {"a cut header", good.left(30)},
+        {"cut data", good.left(good.size() - 1001)},
+        {"data where the format belongs", QByteArray(good).replace(12, 4, "data")},
+        {"sizes past the end", "RIFF\xff\xff\xff\x7fWAVEfmt \xff\xff\xff\x7f"},
+        {"nothing", {}}};
     testing::internal::CaptureStderr(); // file descriptor 2, where Qt, libpulse and ALSA write
-    for (const QByteArray& clip : clips)
+    for (const auto& [pszClip, clip] : clips)
         for (bool bAsync : {true, false}) {
             QElapsedTimer timer;
             timer.start();
             WavePlayer().Play(clip, bAsync);
-            EXPECT_LT(timer.elapsed(), 100) << "async " << bAsync;
+            EXPECT_LT(timer.elapsed(), 100) << pszClip << (bAsync ? ", async" : ", sync");
         }
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     SetWavePlayer(&RecordingWavePlayer::Instance());
