@@ -4,34 +4,53 @@
 
 #include <gtest/gtest.h>
 
-// Guards against template styles or operations missing their control, and unknown ids acted on.
-TEST(BaseDlg, OperationsReachTheirControlAndIgnoreUnknownIds)
+// Guards against template styles or operations missing their control.
+TEST(BaseDlg, TemplateStylesAndOperationsReachTheControlOfTheirId)
 {
-    CBaseDlg dlg(1204); // the player chooser: 3001 a hidden, disabled edit, 3005 a label
-    QWidget* pEdit = dlg.Create() ? dlg.GetDlgItem(3001) : nullptr;
-    ASSERT_TRUE(pEdit && dlg.GetDlgItem(3005) && dlg.GetDlgItem(IDOK));
+    CBaseDlg dlg(IDD_PLAYER);
+    ASSERT_TRUE(dlg.Create());
+    QWidget* pEdit = dlg.GetDlgItem(IDC_NAME); // hidden and disabled in the template
+    ASSERT_NE(pEdit, nullptr);
+    ASSERT_NE(dlg.GetDlgItem(IDC_TEXT), nullptr);
     EXPECT_TRUE(dlg.GetDlgItem(IDOK)->property("default").toBool());
-    EXPECT_TRUE(pEdit->isHidden() && !pEdit->isEnabled());
-    dlg.ShowItem(3001, true), dlg.EnableItem(3001, true);
-    dlg.SetItemText(3001, "Anna"), dlg.FocusItem(3001);
-    dlg.SetItemChar(3005, QLatin1Char('W'));
-    EXPECT_TRUE(!pEdit->isHidden() && pEdit->isEnabled());
-    EXPECT_EQ(pEdit->property("selectedText").toString(), "Anna");
-    EXPECT_EQ(dlg.GetDlgItem(3005)->property("text").toString(), "W");
+    EXPECT_TRUE(pEdit->isHidden());
+    EXPECT_FALSE(pEdit->isEnabled());
+    dlg.ShowItem(IDC_NAME, true);
+    dlg.EnableItem(IDC_NAME, true);
+    dlg.SetItemText(IDC_NAME, "Anna");
+    dlg.FocusItem(IDC_NAME);
+    dlg.SetItemChar(IDC_TEXT, QLatin1Char('W'));
+    EXPECT_FALSE(pEdit->isHidden());
+    EXPECT_TRUE(pEdit->isEnabled());
+    EXPECT_EQ(pEdit->property("selectedText").toString(), "Anna"); // focusing selects it all
+    EXPECT_EQ(dlg.GetDlgItem(IDC_TEXT)->property("text").toString(), "W");
+}
 
+// Guards against an operation acting on, or creating, a control for an id the dialog lacks.
+TEST(BaseDlg, OperationsIgnoreUnknownIds)
+{
+    CBaseDlg dlg(IDD_PLAYER);
+    ASSERT_TRUE(dlg.Create());
+    const int nUnknown = 9999;
     const QList<QWidget*> before = dlg.findChildren<QWidget*>();
-    dlg.ShowItem(9999, true), dlg.EnableItem(9999, false), dlg.FocusItem(9999);
-    dlg.SetItemText(9999, "x"), dlg.SetButtonIcon(9999, 201), dlg.SetStaticIcon(9999, 201);
-    EXPECT_TRUE(dlg.findChildren<QWidget*>() == before && !dlg.GetDlgItem(9999));
+    dlg.ShowItem(nUnknown, true);
+    dlg.EnableItem(nUnknown, false);
+    dlg.FocusItem(nUnknown);
+    dlg.SetItemText(nUnknown, "x");
+    dlg.SetButtonIcon(nUnknown, IDR_FIRST_DICTIONARY);
+    dlg.SetStaticIcon(nUnknown, IDR_FIRST_DICTIONARY);
+    EXPECT_EQ(dlg.findChildren<QWidget*>(), before);
+    EXPECT_EQ(dlg.GetDlgItem(nUnknown), nullptr);
 }
 
 // Guards against dialog units drifting: neighbouring cells must share their edges.
-TEST(DialogBuilder, NeighbouringCellsShareEdges)
+TEST(DialogBuilder, NeighbouringLetterCellsShareEdgesAndTheWindowHasItsTemplateSize)
 {
-    CBaseDlg dlg(1201); // a guess row
+    CBaseDlg dlg(IDD_GAME);
     ASSERT_TRUE(dlg.Create());
-    for (int nId = 2200; nId < 2203; ++nId)
+    for (int nId = IDC_FIRST_LETTER; nId < IDC_LAST_LETTER; ++nId)
         EXPECT_EQ(dlg.GetDlgItem(nId)->geometry().right() + 1,
-                  dlg.GetDlgItem(nId + 1)->geometry().left());
-    EXPECT_EQ(dlg.size(), DialogUnitsToPixels(*FindDialogTemplate(1201), 80, 35));
+                  dlg.GetDlgItem(nId + 1)->geometry().left())
+            << nId;
+    EXPECT_EQ(dlg.size(), DialogUnitsToPixels(*FindDialogTemplate(IDD_GAME), 80, 35));
 }

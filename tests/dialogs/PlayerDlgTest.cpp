@@ -1,94 +1,170 @@
 #include "dialogs/PlayerDlg.h"
-#include "res/DialogTemplates.h"
 #include "res/Resource.h"
 #include "store/PlayerSettings.h"
 #include "store/RegKey.h"
 #include "support/ModalDriver.h"
 #include "support/TempRegistry.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
-struct PlayerDlgTest : testing::Test {
-    PlayerDlgTest() { CRegKey(HKEY_CURRENT_USER, "Settings").SetString("LastPlayer", "Ann"); }
-    static QWidget* Edit(CBaseDlg& d) { return d.GetDlgItem(3001); }
-    static QListWidget* List(CBaseDlg& d) { return qobject_cast<QListWidget*>(d.GetDlgItem(3002)); }
-    static void Key(CBaseDlg& d, Qt::Key key) { QTest::keyClick(d.focusWidget(), key); }
-    static void ClickEntry(CBaseDlg& d, const char* psz, QTest::MouseAction how = QTest::MouseClick)
-    {
-        const QRect rect = List(d)->visualItemRect(List(d)->findItems(psz, Qt::MatchExactly)[0]);
-        QTest::mouseEvent(how, List(d)->viewport(), Qt::LeftButton, {}, rect.center());
-    }
-    // The entries, the selected one in [], the edit's text, the usable controls; * is focus.
-    static QString State(CBaseDlg& dlg)
-    {
-        QString str;
-        for (const QListWidgetItem* pEntry : List(dlg)->findItems({}, Qt::MatchStartsWith))
-            str += QString(pEntry->isSelected() ? "[%1] " : "%1 ").arg(pEntry->text());
-        str += '\'' + Edit(dlg)->property("text").toString() + '\'';
-        const std::pair<int, const char*> controls[] = {
-            {3002, "list"}, {3001, "edit"}, {IDC_NEW, "New"}, {IDC_DELETE, "Delete"}, {IDOK, "OK"}};
-        for (const auto& [nId, pszName] : controls)
-            if (const QWidget* p = dlg.GetDlgItem(nId); p->isVisible() && p->isEnabled())
-                str += QString(" ") + pszName + (dlg.focusWidget() == p ? "*" : "");
-        return str;
-    }
-    static QString After(CBaseDlg& d, int nId) { return Click(&d, nId), State(d); }
-    TempRegistry m_registry;
+namespace
+{
+
+// A registry where "Ann" played last; the name dialogs read it.
+struct LastPlayerAnn : TempRegistry {
+    LastPlayerAnn() { CRegKey(HKEY_CURRENT_USER, "Settings").SetString("LastPlayer", "Ann"); }
 };
 
+// The player chooser over the stored players anna, Bob and carl, shown and active.
+struct PlayerDlgTest : testing::Test {
+    PlayerDlgTest()
+    {
+        for (QString strName : {"carl", "Bob", "anna"})
+            CRegKey(HKEY_LOCAL_MACHINE, "Players\\" + strName).SetInt("Dict", 0);
+        m_dlg.Create();
+        m_dlg.show();
+        QApplication::setActiveWindow(&m_dlg);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&m_dlg));
+    }
+    QListWidget* List() const { return qobject_cast<QListWidget*>(m_dlg.GetDlgItem(IDC_PLAYERS)); }
+    QStringList Entries() const
+    {
+        QStringList arNames;
+        for (int nRow = 0; nRow < List()->count(); ++nRow)
+            arNames << List()->item(nRow)->text();
+        return arNames;
+    }
+    QString Selected() const
+    {
+        const QList<QListWidgetItem*> selected = List()->selectedItems();
+        return selected.isEmpty() ? QString() : selected[0]->text();
+    }
+    QString Typed() const { return m_dlg.GetDlgItem(IDC_NAME)->property("text").toString(); }
+    // The controls that are shown and enabled, and the one with the focus.
+    QStringList Usable() const
+    {
+        QStringList arNames;
+        for (const auto& [nId, pszName] : CONTROLS)
+            if (m_dlg.GetDlgItem(nId)->isVisible() && m_dlg.GetDlgItem(nId)->isEnabled())
+                arNames << pszName;
+        return arNames;
+    }
+    QString Focused() const
+    {
+        for (const auto& [nId, pszName] : CONTROLS)
+            if (m_dlg.focusWidget() == m_dlg.GetDlgItem(nId))
+                return pszName;
+        return {};
+    }
+    void ClickEntry(const char* pszName, QTest::MouseAction action = QTest::MouseClick)
+    {
+        const QRect rect = List()->visualItemRect(List()->findItems(pszName, Qt::MatchExactly)[0]);
+        QTest::mouseEvent(action, List()->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    void Key(Qt::Key key) { QTest::keyClick(m_dlg.focusWidget(), key); }
+
+    static constexpr std::pair<int, const char*> CONTROLS[] = {{IDC_PLAYERS, "list"},
+                                                               {IDC_NAME, "edit"},
+                                                               {IDC_NEW, "New"},
+                                                               {IDC_DELETE, "Delete"},
+                                                               {IDOK, "OK"}};
+    LastPlayerAnn m_registry;
+    CPlayerDlg m_dlg;
+};
+
+} // namespace
+
 // Guards against a name dialog that can be cancelled, takes an empty name or hides the last one.
-TEST_F(PlayerDlgTest, NameDialogNeedsANameAndOffersTheLastPlayer)
+TEST(NameDlg, NeedsANameAndOffersTheLastPlayer)
 {
+    LastPlayerAnn registry;
     CNameDlg dlg;
-    dlg.Create(), dlg.show();
-    ASSERT_EQ(dlg.focusWidget(), Edit(dlg));
-    EXPECT_EQ(Edit(dlg)->property("selectedText").toString(), "Ann");
-    Key(dlg, Qt::Key_Delete);
+    dlg.Create();
+    dlg.show();
+    QWidget* pEdit = dlg.GetDlgItem(IDC_NAME);
+    ASSERT_EQ(dlg.focusWidget(), pEdit);
+    EXPECT_EQ(pEdit->property("selectedText").toString(), "Ann");
+    QTest::keyClick(pEdit, Qt::Key_Delete);
     EXPECT_FALSE(dlg.GetDlgItem(IDOK)->isEnabled());
-    Key(dlg, Qt::Key_Return), Key(dlg, Qt::Key_Escape), dlg.close();
+    QTest::keyClick(pEdit, Qt::Key_Return); // without a name
+    QTest::keyClick(pEdit, Qt::Key_Escape);
+    dlg.close();
     EXPECT_TRUE(dlg.isVisible());
-    QTest::keyClicks(Edit(dlg), "Zoe"), Key(dlg, Qt::Key_Return);
-    EXPECT_TRUE(dlg.result() == IDOK && dlg.m_strName == "Zoe");
+    QTest::keyClicks(pEdit, "Zoe");
+    QTest::keyClick(pEdit, Qt::Key_Return);
+    EXPECT_EQ(dlg.result(), IDOK);
+    EXPECT_EQ(dlg.m_strName, "Zoe");
 }
 
-// Guards against case-sensitive order, renaming, a list over OK, clicks that do not choose, New
-// keeping state, Delete acting on No or leaving a selection.
-TEST_F(PlayerDlgTest, ChooserPreselectsByPrefixChoosesByClickAndNewAndDeleteWork)
+// Guards against case-sensitive order, a list over OK, or a preselection that renames the player.
+TEST_F(PlayerDlgTest, PreselectsTheFirstEntryBeginningWithTheLastPlayerWhomReturnTakesAsStored)
 {
-    for (QString strName : {"carl", "Bob", "anna"})
-        CRegKey(HKEY_LOCAL_MACHINE, "Players\\" + strName).SetInt("Dict", 0);
+    EXPECT_EQ(Entries(), (QStringList{"anna", "Bob", "carl"}));
+    EXPECT_EQ(Selected(), "anna");
+    EXPECT_EQ(Typed(), "Ann");
+    EXPECT_EQ(Usable(), (QStringList{"list", "New", "Delete", "OK"}));
+    EXPECT_EQ(Focused(), "OK");
+    EXPECT_LT(List()->geometry().bottom(), m_dlg.GetDlgItem(IDOK)->y());
+    Key(Qt::Key_Return);
+    EXPECT_EQ(m_dlg.result(), IDOK);
+    EXPECT_EQ(m_dlg.m_strName, "Ann");
+}
+
+TEST_F(PlayerDlgTest, ReturnTakesAClickedEntry)
+{
+    ClickEntry("anna");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(m_dlg.result(), IDOK);
+    EXPECT_EQ(m_dlg.m_strName, "anna");
+}
+
+TEST_F(PlayerDlgTest, ADoubleClickTakesItsEntry)
+{
+    ClickEntry("Bob");
+    ClickEntry("Bob", QTest::MouseDClick);
+    EXPECT_EQ(m_dlg.result(), IDOK);
+    EXPECT_EQ(m_dlg.m_strName, "Bob");
+}
+
+// Guards against New keeping the selection or the name, or leaving OK on without a name.
+TEST_F(PlayerDlgTest, NewOffersAnEmptyEditForTheNewPlayersName)
+{
+    Click(&m_dlg, IDC_NEW);
+    EXPECT_EQ(Selected(), "");
+    EXPECT_EQ(Typed(), "");
+    EXPECT_EQ(Usable(), (QStringList{"list", "edit"}));
+    EXPECT_EQ(Focused(), "edit");
+    QTest::keyClicks(m_dlg.focusWidget(), "Max");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(m_dlg.result(), IDOK);
+    EXPECT_EQ(m_dlg.m_strName, "Max");
+}
+
+// Guards against a typed name surviving a click, Delete acting on No, or a selection after it.
+TEST_F(PlayerDlgTest, DeleteAsksAndRemovesTheClickedPlayerOnlyOnYes)
+{
     QStringList questions; // the first is answered No, the others Yes
     ModalWatcher boxes([&](QWidget* pBox) {
-        if (!qobject_cast<CPlayerDlg*>(pBox))
-            questions << Item(pBox, 3005)->property("text").toString(),
-                Click(pBox, questions.size() == 1 ? IDCANCEL : IDOK);
+        questions << Item(pBox, IDC_TEXT)->property("text").toString();
+        Click(pBox, questions.size() == 1 ? IDCANCEL : IDOK);
     });
-    const std::pair<void (*)(CBaseDlg&), const char*> ways[] = {
-        {[](CBaseDlg& d) { Key(d, Qt::Key_Return); }, "Ann"}, // the remembered name, not "anna"
-        {[](CBaseDlg& d) { ClickEntry(d, "anna"), Key(d, Qt::Key_Return); }, "anna"},
-        {[](CBaseDlg& d) { ClickEntry(d, "Bob"), ClickEntry(d, "Bob", QTest::MouseDClick); },
-         "Bob"},
-        {[](CBaseDlg& d) {
-             EXPECT_EQ(After(d, IDC_NEW), "anna Bob carl '' list edit*");
-             QTest::keyClicks(Edit(d), "Zed"), ClickEntry(d, "anna"); // the click replaces it
-             EXPECT_EQ(After(d, IDC_DELETE), "[anna] Bob carl 'anna' list* New Delete OK");
-             EXPECT_EQ(After(d, IDC_DELETE), "Bob carl '' list* New");
-             Click(&d, IDC_NEW), QTest::keyClicks(Edit(d), "Max"), Key(d, Qt::Key_Return);
-         },
-         "Max"},
-    };
-    for (const auto& [act, pszName] : ways) {
-        CPlayerDlg dlg;
-        WhenModal([&](QWidget*) {
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
-            EXPECT_EQ(State(dlg), "[anna] Bob carl 'Ann' list New Delete OK*");
-            EXPECT_LT(List(dlg)->geometry().bottom(), dlg.GetDlgItem(IDOK)->y());
-            act(dlg);
-        });
-        EXPECT_TRUE(dlg.DoModal() == IDOK && dlg.m_strName == pszName) << pszName;
-    }
+    Click(&m_dlg, IDC_NEW);
+    QTest::keyClicks(m_dlg.focusWidget(), "Zed");
+    ClickEntry("anna"); // replaces the typed name
+    Click(&m_dlg, IDC_DELETE);
+    EXPECT_EQ(Selected(), "anna");
+    EXPECT_EQ(Typed(), "anna");
+    EXPECT_EQ(Usable(), (QStringList{"list", "New", "Delete", "OK"}));
+    EXPECT_EQ(Focused(), "list");
+    Click(&m_dlg, IDC_DELETE);
+    EXPECT_EQ(Entries(), (QStringList{"Bob", "carl"}));
+    EXPECT_EQ(Selected(), "");
+    EXPECT_EQ(Typed(), "");
+    EXPECT_EQ(Usable(), (QStringList{"list", "New"}));
+    EXPECT_EQ(Focused(), "list");
     EXPECT_EQ(questions, QStringList(2, "Are you sure you want to delete player 'anna'?"));
     EXPECT_EQ(CPlayerSettings::ListPlayers(), 2);
 }

@@ -1,9 +1,10 @@
 #include "appcore/AppCore.h"
 #include "dialogs/DictionaryDlg.h"
 #include "dialogs/SetWordDlg.h"
-#include "res/DialogTemplates.h"
+#include "game/WordList.h"
 #include "res/Resource.h"
 #include "store/PlayerSettings.h"
+#include "support/ModalDriver.h"
 #include "support/RecordingWavePlayer.h"
 
 #include <QAbstractButton>
@@ -11,76 +12,136 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-struct WordDlgTest : testing::Test {
-    WordDlgTest() { AppCore().SetPlayer(&m_player), RecordingWavePlayer::Instance().Clear(); }
-    ~WordDlgTest() override { AppCore().SetPlayer(nullptr), AppCore().m_nProgLang = 0; }
-    static QString Text(const QWidget* pItem) { return pItem->property("text").toString(); }
-    static QStringList Items(const QListWidget* pList) // the current entry in []
+namespace
+{
+
+constexpr int ENGLISH = 0;
+constexpr int DUTCH = 1;
+constexpr int GERMAN = 3;
+constexpr int SPANISH = 5;
+constexpr int US_ENGLISH = 6; // offered nowhere
+
+// The dictionary chooser, with sound on.
+struct DictionaryDlgTest : testing::Test {
+    DictionaryDlgTest() { AppCore().SetPlayer(&m_player); }
+    ~DictionaryDlgTest() override
+    {
+        AppCore().SetPlayer(nullptr);
+        AppCore().m_nProgLang = ENGLISH;
+    }
+    void Open(int nDict)
+    {
+        RecordingWavePlayer::Instance().Clear();
+        m_dlg.m_nDict = nDict;
+        m_dlg.Create();
+        m_dlg.show();
+    }
+    static QStringList Texts(const QListWidget* pList)
     {
         QStringList arTexts;
         for (int nRow = 0; nRow < pList->count(); ++nRow)
-            arTexts << QString(nRow == pList->currentRow() ? "[%1]" : "%1")
-                           .arg(pList->item(nRow)->text());
+            arTexts << pList->item(nRow)->text();
         return arTexts;
     }
+    QString Text(int nId) const { return m_dlg.GetDlgItem(nId)->property("text").toString(); }
+    QString Selected() const
+    {
+        return m_dlg.m_listDict->currentItem() ? m_dlg.m_listDict->currentItem()->text() : "";
+    }
+
     CPlayerSettings m_player{AppCore().m_nProgLang};
+    CDictionaryDlg m_dlg;
 };
 
-// Guards against a chooser that opens on the wrong entry, lags behind the selection or the case,
-// does not choose on a double click, or cuts its closing sound short.
-TEST_F(WordDlgTest, DictionaryChooserFollowsSelectionAndCaseAndChoosesOnDoubleClick)
-{
-    CDictionaryDlg dlg;
-    dlg.m_nDict = 0;
-    dlg.Create(), dlg.show();
-    QListWidget* pList = dlg.m_listDict;
-    EXPECT_EQ(Items(pList).join(' '),
-              "Deutsch [English] Español Esperanto Français Gaelic Italiano "
-              "Latinum Nederlands Swahili");
-    const QStringList arUpper = Items(dlg.m_listWords);
-    EXPECT_EQ(Text(dlg.GetDlgItem(3009)), QString::number(arUpper.size()) + " words");
-    EXPECT_TRUE(arUpper.size() > 100 && arUpper[0] == arUpper[0].toUpper());
-    dlg.OnCommand(3008);
-    EXPECT_EQ(Items(dlg.m_listWords).value(0), arUpper.value(0).toLower());
-    dlg.OnCommand(3008);
-    EXPECT_EQ(Items(dlg.m_listWords), arUpper);
-    pList->setCurrentRow(0);
-    EXPECT_TRUE(dlg.GetSelectedCommand() == 204 && Items(dlg.m_listWords) != arUpper);
-    EXPECT_EQ(dlg.focusWidget(), pList);
+} // namespace
 
-    const QPoint pos = pList->visualItemRect(pList->item(2)).center();
-    QTest::mouseClick(pList->viewport(), Qt::LeftButton, {}, pos);
-    QTest::mouseDClick(pList->viewport(), Qt::LeftButton, {}, pos);
-    EXPECT_TRUE(dlg.result() == IDOK && dlg.m_nDict == 5); // Español
-    ASSERT_EQ(RecordingWavePlayer::Instance().SoundIds(), (QList<int>{4008, 4009}));
-    const auto& calls = RecordingWavePlayer::Instance().Calls();
-    EXPECT_TRUE(calls[0].bAsync && !calls[1].bAsync);
+TEST_F(DictionaryDlgTest, OffersTheDictionariesByNativeNameOpeningOnTheCurrentOne)
+{
+    Open(ENGLISH);
+    EXPECT_EQ(Texts(m_dlg.m_listDict),
+              (QStringList{"Deutsch", "English", "Español", "Esperanto", "Français", "Gaelic",
+                           "Italiano", "Latinum", "Nederlands", "Swahili"}));
+    EXPECT_EQ(Selected(), "English");
+    EXPECT_EQ(m_dlg.focusWidget(), m_dlg.m_listDict);
+    const QStringList arWords = Texts(m_dlg.m_listWords);
+    EXPECT_GT(arWords.size(), 100);
+    EXPECT_EQ(arWords.value(0), arWords.value(0).toUpper());
+    EXPECT_EQ(Text(IDC_COUNT), QString::number(arWords.size()) + " words");
+}
+
+// Guards against a case switch that does not switch back.
+TEST_F(DictionaryDlgTest, TheFlagSwitchesTheWordsBetweenUpperAndLowerCase)
+{
+    Open(ENGLISH);
+    const QStringList arUpper = Texts(m_dlg.m_listWords);
+    m_dlg.OnCommand(IDC_PICTURE);
+    EXPECT_EQ(Texts(m_dlg.m_listWords).value(0), arUpper.value(0).toLower());
+    m_dlg.OnCommand(IDC_PICTURE);
+    EXPECT_EQ(Texts(m_dlg.m_listWords).value(0), arUpper.value(0));
+    EXPECT_EQ(m_dlg.m_listWords->count(), arUpper.size());
+}
+
+// Guards against words or a command that lag behind the selection, or a focus lost to the words.
+TEST_F(DictionaryDlgTest, AnotherSelectionShowsItsWordsAndNamesItsCommand)
+{
+    Open(ENGLISH);
+    QStringList arGerman;
+    LoadWordList(GERMAN, arGerman);
+    m_dlg.m_listDict->setCurrentRow(0);
+    ASSERT_EQ(Selected(), "Deutsch");
+    EXPECT_EQ(m_dlg.GetSelectedCommand(), IDR_FIRST_DICTIONARY + GERMAN);
+    EXPECT_EQ(m_dlg.m_listWords->count(), arGerman.size());
+    EXPECT_EQ(Texts(m_dlg.m_listWords).value(0), arGerman.value(0));
+    EXPECT_EQ(m_dlg.focusWidget(), m_dlg.m_listDict);
+}
+
+// Guards against a double click that does not choose, or a closing sound cut short.
+TEST_F(DictionaryDlgTest, ADoubleClickChoosesAndTheClosingSoundPlaysToItsEnd)
+{
+    Open(ENGLISH);
+    QWidget* pView = m_dlg.m_listDict->viewport();
+    const QPoint pos = m_dlg.m_listDict->visualItemRect(m_dlg.m_listDict->item(2)).center();
+    QTest::mouseClick(pView, Qt::LeftButton, {}, pos);
+    QTest::mouseDClick(pView, Qt::LeftButton, {}, pos);
+    EXPECT_EQ(m_dlg.result(), IDOK);
+    EXPECT_EQ(m_dlg.m_nDict, SPANISH);
+    ASSERT_EQ(RecordingWavePlayer::Instance().SoundIds(),
+              (QList<int>{SND_WINDOW_OPEN, SND_WINDOW_CLOSED}));
+    EXPECT_TRUE(RecordingWavePlayer::Instance().Calls()[0].bAsync);
+    EXPECT_FALSE(RecordingWavePlayer::Instance().Calls()[1].bAsync);
 }
 
 // Guards against a chooser without a selection offering Select, or an untranslated one.
-TEST_F(WordDlgTest, DictionaryChooserWithoutSelectionInDutch)
+TEST_F(DictionaryDlgTest, OpenedOnADictionaryItDoesNotOfferItSelectsNothing)
 {
-    AppCore().m_nProgLang = 1;
-    CDictionaryDlg dlg;
-    dlg.m_nDict = 6; // listed nowhere
-    dlg.Create();
-    EXPECT_EQ(dlg.windowTitle() + '|' + Text(dlg.GetDlgItem(IDOK)) + '|' +
-                  Text(dlg.GetDlgItem(3009)),
-              "Woordenboek|&Selecteren|0 woorden");
-    EXPECT_TRUE(dlg.m_listWords->count() == 0 && !dlg.GetDlgItem(IDOK)->isEnabled());
-    EXPECT_FALSE(qobject_cast<QAbstractButton*>(dlg.GetDlgItem(3008))->icon().isNull());
+    AppCore().m_nProgLang = DUTCH;
+    m_dlg.m_nDict = US_ENGLISH;
+    m_dlg.Create(); // not shown: the list would select its first entry as it takes the focus
+    EXPECT_EQ(Selected(), "");
+    EXPECT_EQ(m_dlg.windowTitle(), "Woordenboek");
+    EXPECT_EQ(Text(IDOK), "&Selecteren");
+    EXPECT_EQ(Text(IDC_COUNT), "0 woorden");
+    EXPECT_EQ(m_dlg.m_listWords->count(), 0);
+    EXPECT_FALSE(m_dlg.GetDlgItem(IDOK)->isEnabled());
+    EXPECT_FALSE(Button(&m_dlg, IDC_PICTURE)->icon().isNull()); // the flag of no dictionary
 }
 
 // Guards against Set Word accepting a word of any length but four.
-TEST_F(WordDlgTest, SetWordOffersOkOnlyForFourLetters)
+TEST(SetWordDlg, OffersOkOnlyForFourLetters)
 {
     CSetWordDlg dlg;
-    dlg.Create(), dlg.show();
-    QWidget* pEdit = dlg.GetDlgItem(3012);
-    QString strOk; // OK's state with "", "abc", "abcD", "abcDe" (where Return does nothing), "abcD"
-    for (const char* pszKeys : {"", "abc", "D", "e\r", "\b"})
-        QTest::keyClicks(pEdit, pszKeys), strOk += dlg.GetDlgItem(IDOK)->isEnabled() ? '+' : '-';
-    EXPECT_TRUE(strOk == "--+-+" && dlg.result() == 0);
+    dlg.Create();
+    dlg.show();
+    QWidget* pEdit = dlg.GetDlgItem(IDC_WORD);
+    const std::pair<const char*, bool> steps[] = {
+        {"", false}, {"abc", false}, {"D", true}, {"e\r", false}, {"\b", true}};
+    for (const auto& [pszKeys, bOk] : steps) {
+        QTest::keyClicks(pEdit, pszKeys);
+        EXPECT_EQ(dlg.GetDlgItem(IDOK)->isEnabled(), bOk)
+            << pEdit->property("text").toString().toStdString();
+    }
+    EXPECT_EQ(dlg.result(), 0); // Return with five letters did nothing
     QTest::keyClick(pEdit, Qt::Key_Return);
-    EXPECT_TRUE(dlg.result() == IDOK && dlg.m_strWord == "abcD");
+    EXPECT_EQ(dlg.result(), IDOK);
+    EXPECT_EQ(dlg.m_strWord, "abcD");
 }
