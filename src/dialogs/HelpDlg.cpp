@@ -51,7 +51,8 @@ void CHelpDlg::Reposition()
 QPoint CHelpDlg::PlaceBeside(QWidget* pMainWnd) const
 {
     const QRect main = pMainWnd->frameGeometry();
-    const int nOwnWidth = frameGeometry().width();
+    // Before it first shows, the window has no frame yet; the main window's tells its size.
+    const int nOwnWidth = width() + main.width() - pMainWnd->width();
     const QScreen* pScreen = pMainWnd->screen();
     if (!pScreen)
         return {main.right() + 1, main.top()};

@@ -124,9 +124,12 @@ void ApplyCommonStyle(QWidget* pControl, const DlgItem& item)
 {
     if (item.nId != IDC_STATIC)
         pControl->setObjectName(QString::number(item.nId));
+    // A dialog's own control class may take the focus in fewer ways than the template says.
     if (item.kind == DlgItemKind::PushButton || item.kind == DlgItemKind::Edit ||
-        item.kind == DlgItemKind::ListBox || item.kind == DlgItemKind::ListView)
-        pControl->setFocusPolicy((item.nStyle & ITEM_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+        item.kind == DlgItemKind::ListBox || item.kind == DlgItemKind::ListView) {
+        const int nPolicy = (item.nStyle & ITEM_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus;
+        pControl->setFocusPolicy(Qt::FocusPolicy(nPolicy & pControl->focusPolicy()));
+    }
     if (item.nStyle & ITEM_DISABLED)
         pControl->setEnabled(false);
     if (item.nStyle & ITEM_HIDDEN)

@@ -17,6 +17,7 @@
 #include "window/CommandTarget.h"
 #include "window/FlagButton.h"
 
+#include <QContextMenuEvent>
 #include <QScreen>
 #include <QShortcut>
 
@@ -134,6 +135,20 @@ void CGameDlg::AddKeys()
     AddKey(NewGameKey(), [this] { OnCommand(ID_NEW_GAME); });
     for (const QKeySequence& key : MenuKeys())
         AddKey(key, [this] { m_btnFlag->ShowFlagMenu(Qt::NoModifier); });
+    // X11 turns the Menu key into a context menu request for the focused widget before any
+    // shortcut sees the key; in this window that request opens the flag menu too.
+    installEventFilter(this);
+    for (CLetterEdit* pCell : m_editLetter)
+        pCell->installEventFilter(this);
+}
+
+bool CGameDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    if (pEvent->type() != QEvent::ContextMenu ||
+        static_cast<QContextMenuEvent*>(pEvent)->reason() != QContextMenuEvent::Keyboard)
+        return CBaseDlg::eventFilter(pWatched, pEvent);
+    m_btnFlag->ShowFlagMenu(Qt::NoModifier);
+    return true;
 }
 
 void CGameDlg::UpdateTooltips()

@@ -40,6 +40,7 @@ protected:
     void OnCancel() override;
     void OnTimer(int nId) override;
     void moveEvent(QMoveEvent* pEvent) override;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     void AddKeys();

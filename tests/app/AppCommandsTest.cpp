@@ -6,7 +6,9 @@
 #include "support/RecordingWavePlayer.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -17,7 +19,9 @@ struct HelpCommandTest : testing::Test {
     HelpCommandTest()
     {
         AppCore().SetPlayer(&m_player);
-        m_mainWnd.setGeometry(100, 80, 200, 150);
+        // Room for help at the right of the main window, whatever the scale.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        m_mainWnd.setGeometry(screen.width() / 10, 80, screen.width() / 5, 150);
         m_mainWnd.show();
         RecordingWavePlayer::Instance().Clear();
     }
@@ -54,6 +58,29 @@ TEST_F(HelpCommandTest, OpensBesideTheMainWindow)
     ASSERT_NE(pHelp, nullptr);
     EXPECT_TRUE(pHelp->isVisible());
     EXPECT_EQ(pHelp->pos(), m_mainWnd.frameGeometry().topRight() + QPoint(1, 0));
+}
+
+// Guards against help covering the main window where the screen has no room at its right.
+TEST_F(HelpCommandTest, OpensAtTheLeftWhereTheRightHasNoRoom)
+{
+    const QRect screen = m_mainWnd.screen()->availableGeometry();
+    m_mainWnd.move(screen.right() - m_mainWnd.frameGeometry().width(), 80);
+    const CHelpDlg* pHelp = OpenHelp();
+    EXPECT_EQ(pHelp->frameGeometry().right() + 1, m_mainWnd.frameGeometry().left());
+}
+
+// Guards against help over the main window when the screen holds both side by side only
+// once the main window moves aside.
+TEST_F(HelpCommandTest, MovesTheMainWindowAsideWhereNeitherSideHasRoom)
+{
+    const QRect screen = m_mainWnd.screen()->availableGeometry();
+    m_mainWnd.resize(screen.width() / 3, 150);
+    m_mainWnd.move(screen.center().x() - m_mainWnd.width() / 2, 80);
+    const CHelpDlg* pHelp = OpenHelp();
+    if (pHelp->frameGeometry().width() + m_mainWnd.frameGeometry().width() > screen.width())
+        GTEST_SKIP() << "the screen is too small for both";
+    EXPECT_FALSE(pHelp->frameGeometry().intersects(m_mainWnd.frameGeometry()));
+    EXPECT_TRUE(screen.contains(pHelp->frameGeometry()));
 }
 
 // Guards against a second help window, or one left where the player moved it.

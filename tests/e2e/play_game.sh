@@ -54,6 +54,18 @@ done
 sleep 0.5 # the window grows before its rows are painted; keep the picture a player sees
 import -window root "$OUT/e2e-shot.png" || fail "no screenshot"
 
+# A click on the flag and Escape leave the keys with the letter cells: the next guess scores.
+xdotool mousemove --window "$MAIN_WIN" "$FLAG_X" "$FLAG_Y" sleep 0.2 click 1 sleep 0.5 key Escape
+xdotool type --delay 60 "MNOP" && xdotool key Return
+wait_for "a row for the guess typed after the menu" taller_than "$MAIN_WIN" "$last"
+# The Menu key opens the flag menu: one more window on the screen until Escape.
+windows=$(xdotool search --onlyvisible --name '' 2>/dev/null | wc -l)
+more_windows() { (($(xdotool search --onlyvisible --name '' 2>/dev/null | wc -l) > windows)); }
+xdotool key Menu
+wait_for "the flag menu from the Menu key" more_windows
+import -window root "$OUT/e2e-menu-key.png" || fail "no screenshot"
+xdotool key Escape
+
 xdotool key Escape
 wait_for "question before quitting" new_window "Kelvara" "$NAME_WIN" "$MAIN_WIN"
 import -window root "$OUT/e2e-question.png" || fail "no screenshot"

@@ -1,0 +1,221 @@
+#include "appcore/AppCore.h"
+#include "controls/LetterEdit.h"
+#include "game/GameRound.h"
+#include "res/Resource.h"
+#include "store/HighScoreTable.h"
+#include "store/PlayerSettings.h"
+#include "store/RegKey.h"
+#include "support/ModalDriver.h"
+#include "support/TempRegistry.h"
+#include "window/FakeApp.h"
+#include "window/FlagButton.h"
+#include "window/GameDlg.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// Anna's main window with a game running on a word no guess below matches.
+struct KeyboardTest : testing::Test {
+    KeyboardTest()
+    {
+        AppCore().m_bAutoStart = true;
+        AppCore().SetPlayer(&m_player);
+        m_player.m_strName = QStringLiteral("Anna");
+        m_player.m_bSound = false;
+        m_app.m_pPlayer = &m_player;
+        m_app.m_pGame = &m_game;
+        m_game.m_nDict = m_player.m_nDict;
+        m_dlg.m_pGame = &m_game;
+        m_dlg.m_pPlayer = &m_player;
+        m_dlg.m_pHighScores = &m_table;
+        m_dlg.m_pCommands = &m_app;
+        m_dlg.Create();
+        m_game.SetWord(QStringLiteral("WXYZ"));
+        m_dlg.show();
+        QApplication::setActiveWindow(&m_dlg);
+        Activate();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&m_dlg));
+        Ctl(IDC_FIRST_LETTER)->setFocus();
+    }
+    ~KeyboardTest() override { AppCore().SetPlayer(nullptr); }
+
+    // The test platform leaves no window active after a menu or dialog; a desktop gives the
+    // activation back to the main window, which then focuses the child it remembers.
+    void Activate() { QApplication::setActiveWindow(&m_dlg); }
+    QWidget* Focused() const { return m_dlg.focusWidget(); }
+    // Types into whatever has the focus, as a player would.
+    static void Type(const char* pszKeys)
+    {
+        for (const char* p = pszKeys; *p; ++p)
+            QTest::keyClick(QApplication::focusWidget(), *p);
+    }
+    QWidget* Ctl(int nId) const { return m_dlg.GetDlgItem(nId); }
+    // Closes the next menu that opens with Escape and says whether it was the flag menu.
+    std::shared_ptr<bool> EscapeNextMenu() const
+    {
+        auto pOpened = std::make_shared<bool>(false);
+        auto* pTimer = new QTimer;
+        QObject::connect(pTimer, &QTimer::timeout, pTimer, [this, pTimer, pOpened] {
+            if (auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                *pOpened = pMenu->parentWidget() == Ctl(IDC_FLAG);
+                QTest::keyClick(pMenu, Qt::Key_Escape);
+                pTimer->deleteLater();
+            }
+        });
+        pTimer->start(10);
+        QTimer::singleShot(2000, pTimer, &QObject::deleteLater);
+        return pOpened;
+    }
+
+    TempRegistry m_registry;
+    CHighScoreTable m_table;
+    CGameRound m_game;
+    CPlayerSettings m_player{AppCore().m_nProgLang};
+    FakeApp m_app;
+    CGameDlg m_dlg;
+};
+
+} // namespace
+
+// Guards against the flag button keeping the focus after its menu, so that typed letters
+// are lost without a sign.
+TEST_F(KeyboardTest, LettersTypedAfterTheFlagMenuStillScoreAGuess)
+{
+    const auto pOpened = EscapeNextMenu();
+    QTest::mouseClick(Ctl(IDC_FLAG), Qt::LeftButton);
+    EXPECT_TRUE(*pOpened);
+    EXPECT_EQ(Focused(), Ctl(IDC_FIRST_LETTER));
+    Activate();
+    Type("abcd\r");
+    EXPECT_EQ(m_dlg.Rows().size(), 1);
+}
+
+TEST_F(KeyboardTest, AClickOnThePlayerButtonLeavesTheFocusInItsCell)
+{
+    Type("ab");
+    WhenModal([](QWidget* pChooser) { QTest::keyClick(pChooser, Qt::Key_Escape); });
+    QTest::mouseClick(Ctl(IDC_PLAYER), Qt::LeftButton);
+    EXPECT_EQ(Focused(), Ctl(IDC_FIRST_LETTER + 2));
+}
+
+// The dialogs the menu leads to give the focus back to the cell that had it.
+TEST_F(KeyboardTest, TheFocusComesBackToItsCellAfterEachDialogOfTheMenu)
+{
+    for (const int nCommand : {ID_DICTIONARY_INFO, ID_CHEAT, ID_SET_WORD}) {
+        Type("a");
+        WhenModal([](QWidget* pDlg) { QTest::keyClick(pDlg, Qt::Key_Escape); });
+        m_dlg.OnCommand(nCommand);
+        EXPECT_EQ(Focused(), Ctl(IDC_FIRST_LETTER + 1)) << nCommand;
+        Activate();
+        QTest::keyClick(Focused(), Qt::Key_Backspace);
+    }
+}
+
+TEST_F(KeyboardTest, TabStillReachesTheGoButton)
+{
+    Type("abcd"); // the go button takes part once the guess is whole
+    Ctl(IDC_LAST_LETTER)->setFocus();
+    QTest::keyClick(Ctl(IDC_LAST_LETTER), Qt::Key_Tab);
+    EXPECT_EQ(Focused(), Ctl(IDOK));
+}
+
+TEST_F(KeyboardTest, TheMenuKeyOpensTheFlagMenu)
+{
+    const auto pOpened = EscapeNextMenu();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Menu);
+    EXPECT_TRUE(*pOpened);
+}
+
+// X11 delivers the Menu key as a context menu request to the focused cell.
+TEST_F(KeyboardTest, AKeyboardContextMenuRequestOpensTheFlagMenuNotTheCellsOwn)
+{
+    const auto pOpened = EscapeNextMenu();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(2, 2));
+    QApplication::sendEvent(Ctl(IDC_FIRST_LETTER), &request);
+    EXPECT_TRUE(*pOpened);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST_F(KeyboardTest, ShiftF10OpensTheFlagMenu)
+{
+    const auto pOpened = EscapeNextMenu();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(*pOpened);
+}
+
+TEST_F(KeyboardTest, SpaceOnTheFlagButtonOpensNothing)
+{
+    const auto pOpened = EscapeNextMenu();
+    Ctl(IDC_FLAG)->setFocus();
+    QTest::keyClick(Ctl(IDC_FLAG), Qt::Key_Space);
+    QTest::qWait(50);
+    EXPECT_FALSE(*pOpened);
+}
+
+TEST_F(KeyboardTest, F2WithoutGuessesStartsANewGameUnasked)
+{
+    int nQuestions = 0;
+    ModalWatcher watcher([&nQuestions](QWidget* pBox) {
+        ++nQuestions;
+        QTest::keyClick(pBox, Qt::Key_Escape);
+    });
+    m_game.SetWord(QStringLiteral("ABCD"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+    EXPECT_EQ(nQuestions, 0);
+    EXPECT_NE(QByteArray(m_game.m_szWord, 4), "ABCD");
+}
+
+// Guards against F2 throwing away a game with guesses without asking.
+TEST_F(KeyboardTest, F2WithGuessesAsksFirst)
+{
+    Type("abcd\r");
+    int nQuestions = 0;
+    ModalWatcher watcher([&nQuestions](QWidget* pBox) {
+        ++nQuestions;
+        QTest::keyClick(pBox, Qt::Key_Escape); // No: play on
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+    EXPECT_EQ(nQuestions, 1);
+    EXPECT_EQ(m_dlg.Rows().size(), 1);
+}
+
+TEST_F(KeyboardTest, TheMenuShowsTheKeysOfNewGameAndHelp)
+{
+    QMenu menu;
+    ASSERT_TRUE(qobject_cast<CFlagButton*>(Ctl(IDC_FLAG))->BuildFlagMenu(menu, {}));
+    QStringList shortcuts;
+    for (const QAction* pAction : menu.actions())
+        if (!pAction->shortcut().isEmpty())
+            shortcuts << pAction->shortcut().toString();
+    EXPECT_EQ(shortcuts, (QStringList{"F2", "F1"}));
+}
+
+// Guards against a long name pushing the clock out of the player button.
+TEST_F(KeyboardTest, ALongNameIsCutShortAndTheTimeStillShows)
+{
+    m_player.m_strName = QString(50, u'W');
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2); // a new game shows the clock
+    const QString strText = Ctl(IDC_PLAYER)->property("text").toString();
+    EXPECT_TRUE(strText.endsWith(" - 0:00")) << strText.toStdString();
+    EXPECT_LE(QFontMetrics(Ctl(IDC_PLAYER)->font()).horizontalAdvance(strText),
+              Ctl(IDC_PLAYER)->width());
+}
+
+TEST_F(KeyboardTest, ThePlayerButtonsTipHasTheWholeName)
+{
+    m_player.m_strName = QString(50, u'W');
+    WhenModal([](QWidget* pChooser) { QTest::keyClick(pChooser, Qt::Key_Escape); });
+    CRegKey(HKEY_LOCAL_MACHINE, QStringLiteral("Players\\") + m_player.m_strName)
+        .SetInt(QStringLiteral("Dict"), 0);
+    m_player.Load(m_player.m_strName);
+    m_dlg.OnCommand(IDC_PLAYER); // no guesses: goes straight to the chooser, which stays
+    EXPECT_TRUE(Ctl(IDC_PLAYER)->toolTip().startsWith(m_player.m_strName));
+}
