@@ -33,6 +33,12 @@ CLetterEdit::CLetterEdit(QWidget* pParent) : QLineEdit(pParent)
     auto* pStyle = new CCaretStyle;
     pStyle->setParent(this);
     setStyle(pStyle);
+    // Each cell keeps an edge of its own in every style, dark ones included, where a style's
+    // own frame may vanish into the window; the focused cell shows it in the highlight.
+    setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(dark); background: "
+                                 "palette(base); } QLineEdit:focus { border-color: "
+                                 "palette(highlight); } QLineEdit:disabled { background: "
+                                 "palette(window); }"));
     // Pasted or dropped text must not get round the one-letter rule either.
     setMaxLength(1);
     setValidator(new CCharFilter(IsAsciiLetter, true, this));
