@@ -4,7 +4,7 @@
 #include "appcore/AppCore.h"
 #include "game/GameRound.h"
 #include "platform/WavePlayer.h"
-#include "res/DialogTemplates.h"
+#include "res/Resource.h"
 #include "store/HighScoreTable.h"
 #include "store/PlayerSettings.h"
 #include "support/TempRegistry.h"
@@ -19,10 +19,12 @@
 namespace
 {
 
-constexpr int IDC_FIRST_LETTER = 2200;
 constexpr int BOARD_SIZES[] = {1, 100, 1000};
-constexpr int SAMPLES = 21; // timed guesses from each board size on
-constexpr double MAX_GUESS_MS = 16;
+constexpr int SAMPLES = 21;                // timed guesses from each board size on
+constexpr double MAX_MEDIAN_GUESS_MS = 16; // a frame
+constexpr double MAX_GUESS_MS = 33;        // two frames
+constexpr int GAMES = 100;
+constexpr double MAX_GAMES_GROWTH_MB = 1;
 
 // The sound card is not what is measured here, and a bench must not beep.
 class CSilentWavePlayer : public IWavePlayer
@@ -31,15 +33,25 @@ public:
     void Play(const QByteArray&, bool) override {}
 };
 
+void EnterGuess(const CGameDlg& dlg, const char* pszWord)
+{
+    for (int i = 0; i < 4; ++i) {
+        auto* pCell = static_cast<QLineEdit*>(dlg.GetDlgItem(IDC_FIRST_LETTER + i));
+        pCell->setText(QString(QLatin1Char(pszWord[i])));
+    }
+}
+
+double ResidentMb()
+{
+    return ReadMemory(QCoreApplication::applicationPid()).rResident;
+}
+
 // Milliseconds of each guess, by the number of rows on the board before it.
 QList<double> PlayGuesses(CGameDlg& dlg, int nGuesses)
 {
     QList<double> times;
     for (int nRows = 0; nRows < nGuesses; ++nRows) {
-        for (int i = 0; i < 4; ++i) {
-            auto* pCell = static_cast<QLineEdit*>(dlg.GetDlgItem(IDC_FIRST_LETTER + i));
-            pCell->setText(QString(QChar(u'A' + i)));
-        }
+        EnterGuess(dlg, "ABCD");
         QElapsedTimer timer;
         timer.start();
         dlg.OnCommand(IDOK);
@@ -50,7 +62,7 @@ QList<double> PlayGuesses(CGameDlg& dlg, int nGuesses)
     return times;
 }
 
-bool Report(const QList<double>& times)
+bool Report(const QList<double>& times, double rBoardMb)
 {
     bool bMet = true;
     std::printf("Guess to row on the board (offscreen platform, silent sound, %d guesses each):\n",
@@ -59,9 +71,44 @@ bool Report(const QList<double>& times)
     for (const int nRows : BOARD_SIZES) {
         const QList<double> samples = times.mid(nRows, SAMPLES);
         std::printf("  %11d %7.2f ms %7.2f ms\n", nRows, Median(samples), Max(samples));
-        bMet = bMet && Max(samples) < MAX_GUESS_MS;
+        bMet = bMet && Median(samples) < MAX_MEDIAN_GUESS_MS && Max(samples) < MAX_GUESS_MS;
     }
-    std::printf("  target every guess under %.0f ms: %s\n\n", MAX_GUESS_MS,
+    std::printf("  target median under %.0f ms, every guess under %.0f ms: %s\n",
+                MAX_MEDIAN_GUESS_MS, MAX_GUESS_MS, bMet ? "met" : "MISSED");
+    std::printf("  resident memory with %d rows on the board: %.1f MB\n\n",
+                BOARD_SIZES[std::size(BOARD_SIZES) - 1] + SAMPLES, rBoardMb);
+    return bMet;
+}
+
+// Games won with a word set by hand (no high score notice to wait for), each ended by
+// starting the next: what a finished game leaves behind shows as growth.
+void WinAndStartNext(CGameDlg& dlg, CGameRound& game, std::initializer_list<const char*> guesses)
+{
+    game.SetWord(QStringLiteral("ABCD"));
+    for (const char* pszGuess : guesses) {
+        EnterGuess(dlg, pszGuess);
+        dlg.OnCommand(IDOK);
+    }
+    EnterGuess(dlg, "ABCD");
+    dlg.OnCommand(IDOK);
+    dlg.OnCommand(IDOK); // the next game
+    QApplication::processEvents();
+}
+
+bool PlayFinishedGames(CGameDlg& dlg, CGameRound& game)
+{
+    WinAndStartNext(dlg, game, {}); // ends the game of the timed guesses
+    double rAfterFirst = 0;
+    for (int nGame = 1; nGame <= GAMES; ++nGame) {
+        WinAndStartNext(dlg, game, {"EFGH", "IJKL", "MNOP", "QRST"});
+        if (nGame == 1)
+            rAfterFirst = ResidentMb();
+    }
+    const double rGrowth = ResidentMb() - rAfterFirst;
+    const bool bMet = rAfterFirst > 0 && rGrowth < MAX_GAMES_GROWTH_MB;
+    std::printf("Resident memory over %d finished games of five guesses:\n", GAMES);
+    std::printf("  after the first %.1f MB, growth by the last %.2f MB\n", rAfterFirst, rGrowth);
+    std::printf("  target growth under %.0f MB: %s\n\n", MAX_GAMES_GROWTH_MB,
                 bMet ? "met" : "MISSED");
     return bMet;
 }
@@ -84,6 +131,8 @@ bool RunGuessBench()
     core.SetPlayer(&player);
 
     QList<double> times;
+    bool bGamesMet = false;
+    double rBoardMb = 0;
     {
         CGameDlg dlg;
         dlg.m_pGame = &game;
@@ -94,6 +143,8 @@ bool RunGuessBench()
             game.SetWord(QStringLiteral("WXYZ"));
             if (!game.m_bFinished)
                 times = PlayGuesses(dlg, BOARD_SIZES[std::size(BOARD_SIZES) - 1] + SAMPLES);
+            rBoardMb = ResidentMb();
+            bGamesMet = PlayFinishedGames(dlg, game);
             dlg.done(IDCANCEL);
         });
         dlg.DoModal();
@@ -105,5 +156,5 @@ bool RunGuessBench()
         std::printf("Guess to row: no game started in the main window\n\n");
         return false;
     }
-    return Report(times);
+    return Report(times, rBoardMb) && bGamesMet;
 }

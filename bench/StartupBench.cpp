@@ -78,28 +78,6 @@ double TimeToFirstWindow(CVirtualDisplay& display, const QString& strProgram)
     return bShown ? rMs : -1;
 }
 
-// Resident and peak resident size in MB from /proc; 0 when unreadable.
-struct Memory {
-    double rResident = 0;
-    double rPeak = 0;
-};
-
-Memory ReadMemory(qint64 nPid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(nPid));
-    Memory memory;
-    if (!status.open(QIODevice::ReadOnly))
-        return memory;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        const double rMb = line.simplified().split(' ').value(1).toDouble() / 1024;
-        if (line.startsWith("VmRSS:"))
-            memory.rResident = rMb;
-        else if (line.startsWith("VmHWM:"))
-            memory.rPeak = rMb;
-    }
-    return memory;
-}
-
 Memory MemoryAfterSettling(CFreshRun& run)
 {
     QThread::msleep(SETTLE_MS);
