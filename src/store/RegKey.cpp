@@ -80,7 +80,7 @@ bool CRegKey::QueryValue(const QString& strName, std::uint32_t& nType, void* pDa
                          std::uint32_t& nSize) const
 {
     const CRegNode* pKey = FindKey(*this);
-    const CRegValueData* pValue = pKey ? pKey->FindValue(strName) : nullptr;
+    const CRegValueData* pValue = pKey ? pKey->values.Find(strName) : nullptr;
     if (!pValue)
         return false;
     const auto nNeeded = static_cast<std::uint32_t>(pValue->data.size());
@@ -182,9 +182,9 @@ void CRegKey::DeleteAllValues() const
 {
     Change(*this, [path = PathOf(*this)](CRegNode& root) {
         CRegNode* pFound = root.Find(path);
-        if (!pFound || pFound->values.isEmpty())
+        if (!pFound || pFound->values.IsEmpty())
             return EChange::None;
-        pFound->values.clear();
+        pFound->values.Clear();
         return EChange::Made;
     });
 }

@@ -77,3 +77,29 @@ TEST(StoreFile, BadFilesKeepGoodValuesAndABackupQuietly)
     }
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
+
+// Guards against a registry editor's UTF-16 export read as empty and then replaced, and against
+// an empty value of another type that a rewrite turned into one byte or an assertion.
+TEST(StoreFile, ReadsUtf16ExportsAndKeepsEmptyValues)
+{
+    TempRegistry reg;
+    const QString strExport = "Windows Registry Editor Version 5.00\r\n\r\n"
+                              "[HKEY_CURRENT_USER\\SOFTWARE\\Torvane\\Kelvara\\Settings]\r\n"
+                              "\"LastPlayer\"=\"Zoë\"\r\n\"Empty\"=hex(1):\r\n";
+    const auto* pUnits = reinterpret_cast<const char*>(strExport.utf16());
+    const QByteArray littleEndian = "\xff\xfe" + QByteArray(pUnits, strExport.size() * 2);
+    QByteArray bigEndian = littleEndian;
+    for (qsizetype i = 0; i < bigEndian.size(); i += 2)
+        std::swap(bigEndian[i], bigEndian[i + 1]);
+    for (const QByteArray& text : {littleEndian, bigEndian}) {
+        WriteAll(reg.UserFile(), text);
+        QString strName;
+        EXPECT_TRUE(SETTINGS.GetString("LastPlayer", strName));
+        EXPECT_EQ(strName, "Zoë");
+    }
+    EXPECT_TRUE(SETTINGS.SetInt("ProgLang", 1));
+    const QByteArray written = ReadAll(reg.UserFile());
+    EXPECT_TRUE(written.startsWith("Windows Registry Editor Version 5.00\n")); // UTF-8 again
+    EXPECT_TRUE(written.contains("\"Empty\"=hex(1):\n"));
+    EXPECT_FALSE(QFile::exists(reg.UserFile() + ".bak"));
+}
