@@ -43,17 +43,19 @@ void CPlayerSettings::Load(const QString& strName)
     key.GetBool(PLAYER_LOWER.name, m_bLower);
 }
 
-void CPlayerSettings::Save() const
+bool CPlayerSettings::Save() const
 {
-    {
-        // A player's key holds all three values or none of this save.
-        const CRegBatch batch(PLAYERS.hRoot);
-        const CRegKey key = PlayerKey(m_strName);
-        key.SetInt(PLAYER_DICT, m_nDict);
-        key.SetBool(PLAYER_SOUND.name, m_bSound);
-        key.SetBool(PLAYER_LOWER.name, m_bLower);
-    }
-    CRegKey(SETTINGS.hRoot, SETTINGS.subKey).SetString(LAST_PLAYER.name, m_strName);
+    const QString strName = m_strName;
+    // A player's key holds all three values or none of this save.
+    const bool bStored = CRegKey::Transact(
+        PLAYERS.hRoot, [strName, nDict = m_nDict, bSound = m_bSound, bLower = m_bLower] {
+            const CRegKey key = PlayerKey(strName);
+            key.SetInt(PLAYER_DICT, nDict);
+            key.SetBool(PLAYER_SOUND.name, bSound);
+            key.SetBool(PLAYER_LOWER.name, bLower);
+        });
+    return CRegKey(SETTINGS.hRoot, SETTINGS.subKey).SetString(LAST_PLAYER.name, strName) &&
+           bStored;
 }
 
 QString CPlayerSettings::GetLastPlayer()

@@ -13,7 +13,8 @@ public:
 
     void ResetDefaults();
     void Load(const QString& strName);
-    void Save() const;
+    // False when the store could not be written.
+    bool Save() const;
 
     static QString GetLastPlayer();
     static std::uint16_t ListPlayers(QStringList* parNames = nullptr);

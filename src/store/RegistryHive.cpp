@@ -9,8 +9,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QScopedValueRollback>
 #include <QThread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
 
 namespace
 {
@@ -18,6 +26,7 @@ namespace
 // A copy killed while it held the lock leaves it behind; its dead process id frees it at
 // once, and a lock older than this is taken over even from a live one.
 constexpr int STALE_LOCK_MS = 5000;
+constexpr qint64 NEW_LOCK_NS = 200'000'000;
 constexpr int LOCK_WAIT_MS = 8000;
 constexpr int LOCK_POLL_MS = 5;
 
@@ -27,10 +36,65 @@ QString RootName(HKEY hRoot)
                                       : QStringLiteral("HKEY_LOCAL_MACHINE");
 }
 
+// QSaveFile leaves the old file whole when a step fails. On a full disk its commit takes a
+// short write for a whole one, though; the flush before it reports the short write.
 bool WriteAtomically(const QString& strPath, const QByteArray& data)
 {
     QSaveFile file(strPath);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.flush() &&
+           file.commit();
+}
+
+// A missing file reads as empty; false when the file is there but cannot be read.
+bool ReadFile(const QString& strPath, QByteArray& text)
+{
+    text.clear();
+    QFile file(strPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return !file.exists();
+    text = file.readAll();
+    if (file.error() == QFileDevice::NoError)
+        return true;
+    text.clear();
+    return false;
+}
+
+// A writer killed between QSaveFile's write and its rename leaves <file>.XXXXXX (or the
+// backup's) behind. Removing a name never follows a symlink, and symlinks are not listed.
+void RemoveSaveLeftovers(const QString& strPath)
+{
+    const QFileInfo store(strPath);
+    const QRegularExpression leftover(
+        QStringLiteral("^%1(\\.bak)?\\.[A-Za-z]{6}$").arg(QRegularExpression::escape(store.fileName())));
+    const QDir folder = store.dir();
+    for (const QString& strName :
+         folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot)) {
+        if (leftover.match(strName).hasMatch())
+            QFile::remove(folder.filePath(strName));
+    }
+}
+
+// QLockFile holds a flock on its file, which the kernel drops with the process. A lock file
+// that nobody holds, and that is not brand new (its maker may be about to lock it), was left
+// by a copy killed before it wrote its process id; QLockFile would wait STALE_LOCK_MS for it.
+// Removed only while we hold it and the name still means it, so a new lock file stays.
+void RemoveAbandonedLock(const QString& strLockPath)
+{
+    const QByteArray path = QFile::encodeName(strLockPath);
+    const int fd = open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0)
+        return;
+    struct stat held {};
+    struct stat named {};
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    if (fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
+        (now.tv_sec - held.st_mtim.tv_sec) * 1'000'000'000LL + now.tv_nsec - held.st_mtim.tv_nsec >
+            NEW_LOCK_NS &&
+        flock(fd, LOCK_EX | LOCK_NB) == 0 && lstat(path.constData(), &named) == 0 &&
+        named.st_dev == held.st_dev && named.st_ino == held.st_ino)
+        unlink(path.constData());
+    close(fd);
 }
 
 } // namespace
@@ -62,68 +126,67 @@ CRegistryHive* CRegistryHive::ForRoot(HKEY hRoot)
 
 const CRegNode& CRegistryHive::Read()
 {
-    if (!m_bBatchLoaded)
+    if (!m_bInTransaction)
         Load();
     return m_tree;
 }
 
 bool CRegistryHive::Apply(const ChangeFn& change)
 {
-    if (m_nBatchDepth > 0) {
-        const EChange result = m_bBatchLoaded ? change(m_tree) : EChange::Refused;
-        m_bBatchChanged = m_bBatchChanged || result == EChange::Made;
-        return result != EChange::Refused;
+    if (!m_bInTransaction)
+        return Transact([this, change] { Apply(change); });
+    m_bChanged = change(m_tree) || m_bChanged;
+    return true;
+}
+
+bool CRegistryHive::Transact(const TransactionFn& fn)
+{
+    if (m_bInTransaction) {
+        fn();
+        return true;
     }
     const LockPtr pLock = Lock();
-    if (!pLock || !Load())
-        return false;
-    switch (change(m_tree)) {
-    case EChange::Refused:
-        return false;
-    case EChange::None:
+    const bool bLoaded = Load();
+    m_bChanged = false;
+    Run(fn);
+    if (m_bChanged)
+        m_pending.push_back(fn);
+    if (m_pending.empty())
         return true;
-    case EChange::Made:
-        return Store();
+    // A file that could not be read is not replaced: what it holds would be lost.
+    if (pLock && bLoaded && Store()) {
+        m_pending.clear();
+        return true;
     }
-    return false;
+    return !m_bChanged;
 }
 
-void CRegistryHive::BeginBatch()
+void CRegistryHive::Run(const TransactionFn& fn)
 {
-    if (m_nBatchDepth++ > 0)
-        return;
-    m_pBatchLock = Lock();
-    m_bBatchLoaded = m_pBatchLock && Load();
-    m_bBatchChanged = false;
+    const QScopedValueRollback inTransaction(m_bInTransaction, true);
+    fn();
 }
 
-void CRegistryHive::EndBatch()
-{
-    if (--m_nBatchDepth > 0)
-        return;
-    if (m_bBatchChanged)
-        Store();
-    m_bBatchLoaded = false;
-    m_pBatchLock.reset();
-}
-
-// False when the file is there but cannot be read: it must not be replaced then.
+// False when the file is there but cannot be read.
 bool CRegistryHive::Load()
 {
-    m_strPath = RegistryFilePath(m_hRoot);
-    m_tree = CRegNode();
-    m_fileText.clear();
-    m_bDamaged = false;
-    QFile file(m_strPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return !file.exists();
-    m_fileText = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        m_fileText.clear();
-        return false;
+    const QString strPath = RegistryFilePath(m_hRoot);
+    if (strPath != m_strPath) {
+        m_strPath = strPath;
+        m_pending.clear();
+        m_bTreeValid = false;
     }
+    QByteArray text;
+    const bool bRead = ReadFile(m_strPath, text);
+    if (bRead && m_bTreeValid && text == m_fileText)
+        return true;
+    m_fileText = text;
+    m_tree = CRegNode();
     m_bDamaged = !ParseRegFile(m_fileText, m_strRootName, m_tree);
-    return true;
+    for (const TransactionFn& fn : m_pending)
+        Run(fn);
+    m_bTreeValid = bRead;
+    return bRead;
 }
 
 // Keeps what a person wrote that could not be read in <file>.bak before it is replaced.
@@ -132,9 +195,12 @@ bool CRegistryHive::Store()
     const CStoreAccess access(IsSharedStoreFile(m_strPath));
     if (m_bDamaged && !WriteAtomically(m_strPath + QStringLiteral(".bak"), m_fileText))
         return false;
-    if (!WriteAtomically(m_strPath, FormatRegFile(m_tree, m_strRootName)))
+    QByteArray text = FormatRegFile(m_tree, m_strRootName);
+    if (!WriteAtomically(m_strPath, text))
         return false;
+    m_fileText = std::move(text);
     m_bDamaged = false;
+    RemoveSaveLeftovers(m_strPath);
     return true;
 }
 
@@ -145,10 +211,12 @@ CRegistryHive::LockPtr CRegistryHive::Lock() const
     const QString strPath = RegistryFilePath(m_hRoot);
     const CStoreAccess access(IsSharedStoreFile(strPath));
     QDir().mkpath(QFileInfo(strPath).absolutePath());
-    LockPtr pLock(new QLockFile(strPath + QStringLiteral(".lock")));
+    const QString strLockPath = strPath + QStringLiteral(".lock");
+    LockPtr pLock(new QLockFile(strLockPath));
     pLock->setStaleLockTime(STALE_LOCK_MS);
     const QDeadlineTimer deadline(LOCK_WAIT_MS);
     while (!pLock->tryLock(0)) {
+        RemoveAbandonedLock(strLockPath);
         if (pLock->error() != QLockFile::LockFailedError || deadline.hasExpired())
             return nullptr;
         QThread::msleep(LOCK_POLL_MS);

@@ -12,13 +12,18 @@ TEST(PlayerSettings, NewPlayerFollowsTheLanguageAndNamesIgnoreCase)
     player.Load("Anna");
     player.m_bSound = false;
     player.m_bLower = true;
-    player.Save();
+    EXPECT_TRUE(player.Save());
     nProgLang = 1;
     player.Load("Bob");
-    EXPECT_TRUE(player.m_nDict == 1 && player.m_bSound && !player.m_bLower);
+    EXPECT_EQ(player.m_nDict, 1);
+    EXPECT_TRUE(player.m_bSound);
+    EXPECT_FALSE(player.m_bLower);
     player.Load("ANNA");
-    EXPECT_TRUE(player.m_nDict == 0 && !player.m_bSound && player.m_bLower &&
-                CPlayerSettings::ListPlayers() == 1);
+    EXPECT_EQ(player.m_nDict, 0);
+    EXPECT_FALSE(player.m_bSound);
+    EXPECT_TRUE(player.m_bLower);
+    EXPECT_EQ(CPlayerSettings::ListPlayers(), 1);
     CPlayerSettings::DeletePlayer("ANNA");
-    EXPECT_TRUE(CPlayerSettings::ListPlayers() == 0 && CPlayerSettings::GetLastPlayer() == "Anna");
+    EXPECT_EQ(CPlayerSettings::ListPlayers(), 0);
+    EXPECT_EQ(CPlayerSettings::GetLastPlayer(), "Anna");
 }
