@@ -97,8 +97,11 @@ bool CHighScoreTable::ClearAll()
 
 std::int16_t CHighScoreTable::AddWonGame(const CGameRound& game, const CPlayerSettings& player)
 {
-    const CHighScore record{player.m_strName, game.GetElapsedSeconds(), game.m_nGuesses,
-                            game.m_nDict, game.GetWord()};
+    if (!CPlayerSettings::IsValidName(player.m_strName))
+        return HIGH_SCORE_NOT_ENTERED;
+    const CHighScore record{CPlayerSettings::TrimmedName(player.m_strName),
+                            game.GetElapsedSeconds(), game.m_nGuesses, game.m_nDict,
+                            game.GetWord()};
     // The change may be made again later, when this table is long gone.
     const auto pPlace = std::make_shared<std::int16_t>(HIGH_SCORE_NOT_ENTERED);
     const bool bStored =

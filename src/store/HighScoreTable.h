@@ -44,7 +44,7 @@ public:
     // False when the store could not be written; the table then shows itself cleared.
     bool ClearAll();
     // The 1-based place the game took in the stored table, HIGH_SCORE_NOT_ENTERED when it was
-    // not good enough, or HIGH_SCORE_NOT_STORED.
+    // not good enough or the player's name breaks the name rule, or HIGH_SCORE_NOT_STORED.
     std::int16_t AddWonGame(const CGameRound& game, const CPlayerSettings& player);
 
     static QString FormatRecord(const CHighScore& record);

@@ -31,7 +31,8 @@ static std::string Entries(CHighScoreTable& table) // "seconds/guesses ..." in t
 }
 
 // Guards against a wrong order, a full table taking a game no better than its last, a table
-// stored under other names, and loading past ten values or refilling for bad ones.
+// stored under other names or rewritten when nothing entered, and loading past ten values or
+// refilling for bad ones.
 TEST(HighScoreTable, PlacesStoresAndLoadsGames)
 {
     TempRegistry reg;
@@ -59,6 +60,8 @@ TEST(HighScoreTable, PlacesStoresAndLoadsGames)
     HISCORES.SetString("V11", "broken");
     HISCORES.SetString("V10", QString(300, '7')); // too long to read
     EXPECT_EQ(Entries(table), "12/1 9/1 8/1 7/1 6/1 5/1 4/1 3/1");
+    EXPECT_EQ(Offer(table, 60, 1, "Bad;Name"), HIGH_SCORE_NOT_ENTERED);
+    EXPECT_EQ(HISCORES.EnumValues(), 12); // not rewritten
 }
 
 // Guards against a copy that ranks its game into the table it loaded at start and so drops
@@ -69,8 +72,9 @@ TEST(HighScoreTable, CopiesWorkOnTheTableAsStoredNow)
     CHighScoreTable first;
     CHighScoreTable second;
     EXPECT_EQ(Offer(first, 50, 5), 1);
-    EXPECT_EQ(Offer(second, 40, 5, "Bob"), 1);
+    EXPECT_EQ(Offer(second, 40, 5, "  Bob  "), 1);
     EXPECT_EQ(Entries(first), "40/5 50/5");
+    EXPECT_EQ(first.GetAt(0)->m_strName, "Bob"); // stored as the name rule trims it
     Offer(second, 60, 5);
     first.ClearAll();
     EXPECT_EQ(Entries(second), "");
