@@ -18,7 +18,7 @@ DEBS := g++ cmake make ninja-build pkg-config \
 
 # Only `make fuzz` needs these: clang with its libFuzzer and sanitizer runtimes.
 FUZZ_DEBS := clang libclang-rt-14-dev
-FUZZ_TARGETS := reg_file high_score_record
+FUZZ_TARGETS := reg_file high_score_record store_tables
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 

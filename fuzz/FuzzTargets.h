@@ -12,3 +12,7 @@ int FuzzRegFile(const std::uint8_t* pData, std::size_t nSize);
 
 // A high score record: one that parses is formatted so that it parses again to the same record.
 int FuzzHighScoreRecord(const std::uint8_t* pData, std::size_t nSize);
+
+// The shared store's copies: through a run of writes, each cut short anywhere or not at all,
+// readers see the table as it was before a write or as that write wrote it, never anything else.
+int FuzzStoreTables(const std::uint8_t* pData, std::size_t nSize);

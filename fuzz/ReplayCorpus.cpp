@@ -11,7 +11,9 @@ int main(int argc, char* argv[])
     const struct {
         const char* pszName;
         int (*pfnTarget)(const std::uint8_t*, std::size_t);
-    } targets[] = {{"reg_file", FuzzRegFile}, {"high_score_record", FuzzHighScoreRecord}};
+    } targets[] = {{"reg_file", FuzzRegFile},
+                   {"high_score_record", FuzzHighScoreRecord},
+                   {"store_tables", FuzzStoreTables}};
     if (argc != 2)
         return 2;
     const QDir corpus(QString::fromLocal8Bit(argv[1]));

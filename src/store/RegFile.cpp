@@ -191,7 +191,7 @@ bool ParseRegFile(const QByteArray& text, const QString& strRootName, CRegNode& 
     CRegNode* pKey = nullptr;
     for (QStringView line : QStringView(strText).split(QLatin1Char('\n'))) {
         line = line.trimmed();
-        if (line.isEmpty() || line == HEADER)
+        if (line.isEmpty() || line == HEADER || line.startsWith(QLatin1Char(';'))) // a comment
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             pKey = ParseSectionLine(line, strRootName, root);
