@@ -2,6 +2,7 @@
 
 #include "RegKey.h"
 #include "RegTree.h"
+#include "RegistryLocation.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,12 +10,12 @@
 #include <memory>
 #include <vector>
 
-class QLockFile;
+class CStoreFile;
 
 // The key tree of one root, backed by its store file. Reads take the file as it is on disk
-// now, parsed again only when its bytes changed. Writes happen in transactions: under a lock
-// file, on the file as it is now, stored as one replacement, so that two running copies keep
-// each other's values.
+// now, parsed again only when its text changed. Writes happen in transactions: under the
+// store's lock, on the file as it is now, stored as one replacement, so that two running
+// copies keep each other's values.
 class CRegistryHive
 {
 public:
@@ -31,7 +32,8 @@ public:
     static CRegistryHive* ForRoot(HKEY hRoot);
 
     // The file with the transactions not stored yet made on it; inside a transaction, the tree
-    // it changes. Empty when the file is missing or cannot be read. Valid until the next call.
+    // it changes. Empty when the file is missing; what was read last when it cannot be read.
+    // Valid until the next call.
     const CRegNode& Read();
     // Inside a transaction a part of it, otherwise a transaction of its own.
     bool Apply(const ChangeFn& change);
@@ -43,19 +45,15 @@ public:
     bool Transact(const TransactionFn& fn);
 
 private:
-    struct CUnlock {
-        void operator()(QLockFile* pLock) const;
-    };
-    using LockPtr = std::unique_ptr<QLockFile, CUnlock>;
-
+    void Locate();
     bool Load();
     void Run(const TransactionFn& fn);
     bool Store();
-    LockPtr Lock() const;
 
     const HKEY m_hRoot;
     const QString m_strRootName;
-    QString m_strPath;
+    CStoreLocation m_location;
+    std::unique_ptr<CStoreFile> m_pFile;
     CRegNode m_tree;
     QByteArray m_fileText; // as last read or written: the tree is this plus m_pending
     bool m_bTreeValid = false;

@@ -1,8 +1,10 @@
-// The second copy for the process tests, with one root at FILE:
-// "values FILE PREFIX COUNT" writes PREFIX0.. one by one;
-// "wins FILE FIRST COUNT" offers COUNT won games of FIRST, FIRST + 2, ... seconds;
-// "scores FILE" stores whole tables of the next generation until killed, printing after each;
-// "hold FILE" takes the store's lock, prints, and waits to be killed.
+// The second copy for the process tests, with one root at WHERE: a file, "shared:FOLDER" for a
+// shared store in FOLDER that belongs to this process's user, or "installed" for the real one.
+// "values WHERE PREFIX COUNT" writes PREFIX0.. one by one;
+// "wins WHERE FIRST COUNT" offers COUNT won games of FIRST, FIRST + 2, ... seconds;
+// "scores WHERE" stores whole tables of the next generation until killed, printing after each;
+// "check WHERE" prints the count of high scores and the seconds of the first and the last;
+// "hold WHERE" takes the store's lock, prints, and waits to be killed.
 #include "GameRound.h"
 #include "HighScoreTable.h"
 #include "PlayerSettings.h"
@@ -12,6 +14,7 @@
 #include <QCoreApplication>
 #include <QThread>
 #include <cstdio>
+#include <unistd.h>
 
 static void Say(const char* pszWhat)
 {
@@ -23,7 +26,14 @@ int main(int argc, char* argv[])
 {
     const QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    SetRegistryFiles(args.value(2), args.value(2));
+    const QString strWhere = args.value(2);
+    if (strWhere.startsWith("shared:")) {
+        const QString strFolder = strWhere.sliced(7);
+        SetRegistryFiles(strFolder + "/user.reg", strFolder + "/stand-in.reg");
+        SetSharedStore(strFolder, geteuid(), getegid());
+    } else if (strWhere != "installed") {
+        SetRegistryFiles(strWhere, strWhere);
+    }
     const QString strMode = args.value(1);
     const int nFirst = args.value(3).toInt();
     if (strMode == "values") {
@@ -55,6 +65,11 @@ int main(int argc, char* argv[])
             });
             Say("saved");
         }
+    } else if (strMode == "check") {
+        CHighScoreTable table;
+        const std::int16_t nCount = table.GetCount();
+        std::printf("%d %d %d\n", nCount, nCount ? table.GetAt(0)->m_nSeconds : 0,
+                    nCount ? table.GetAt(nCount - 1)->m_nSeconds : 0);
     } else if (strMode == "hold") {
         CRegKey::Transact(HKEY_LOCAL_MACHINE, [] {
             Say("locked");
