@@ -4,6 +4,8 @@
 BUILD        ?= build
 SAN_BUILD    ?= build-sanitize
 PKG_BUILD    ?= build-package
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
 PREFIX       ?= /usr/local
 GENERATOR    := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
 JOBS         ?= 2
@@ -15,21 +17,28 @@ DEBS := g++ cmake make ninja-build pkg-config \
         qt6-translations-l10n \
         desktop-file-utils appstream dpkg-dev
 
+# Only `make fuzz` needs these: clang with its libFuzzer and sanitizer runtimes.
+FUZZ_DEBS := clang libclang-rt-14-dev
+FUZZ_TARGETS := reg_file high_score_record store_tables
+
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test test-sanitize bench install uninstall package \
-        test-package format clean
-
-all: build
-
-deps:
-	@missing=$$(for p in $(DEBS); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
+# Installs those of the Debian packages listed that are missing.
+install-missing = missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
 	    | grep -q 'install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	    echo "Installing:" $$missing; \
 	    $(SUDO) apt-get update -qq && \
 	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+
+.PHONY: all deps configure build run test test-sanitize fuzz bench install uninstall package \
+        test-package format clean
+
+all: build
+
+deps:
+	@$(call install-missing,$(DEBS))
 
 $(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -51,6 +60,21 @@ test-sanitize: deps
 	    ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    ctest --output-on-failure -j$(JOBS) -LE e2e
+
+# Each fuzz target for FUZZ_SECONDS with clang and libFuzzer, from the committed corpus; what it
+# finds goes to $(FUZZ_BUILD)/corpus, and an input that crashes to $(FUZZ_BUILD)/<target>-crash-*.
+# Add such an input to fuzz/corpus/<target> once mended: `make test` replays that corpus.
+fuzz: deps
+	@$(call install-missing,$(FUZZ_DEBS))
+	cmake -S . -B $(FUZZ_BUILD) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_CXX_COMPILER=clang++ -DKELVARA_FUZZ=ON -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target $(addprefix kelvara_fuzz_,$(FUZZ_TARGETS))
+	for target in $(FUZZ_TARGETS); do \
+	    mkdir -p $(FUZZ_BUILD)/corpus/$$target && \
+	    $(FUZZ_BUILD)/fuzz/kelvara_fuzz_$$target -max_total_time=$(FUZZ_SECONDS) \
+	        -artifact_prefix=$(FUZZ_BUILD)/$$target- \
+	        $(FUZZ_BUILD)/corpus/$$target fuzz/corpus/$$target || exit 1; \
+	done
 
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target kelvara_bench
@@ -86,4 +110,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(PKG_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(PKG_BUILD) $(FUZZ_BUILD)

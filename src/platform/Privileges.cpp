@@ -4,8 +4,8 @@
 #include <array>
 #include <climits>
 #include <cstdlib>
+#include <grp.h>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -31,12 +31,12 @@ constexpr std::array<std::string_view, 15> KEPT_VARIABLES = {"DISPLAY",
                                                              "LANG",
                                                              "LANGUAGE"};
 constexpr std::string_view LOCALE_PREFIX = "LC_";
+constexpr char SHARED_GROUP[] = "games";
 
 bool g_bPrivileged = false;
 gid_t g_gidUser = 0;
 gid_t g_gidShared = 0;
 int g_nAccessDepth = 0;
-mode_t g_nUserMask = 0;
 
 // A hard link to the program elsewhere would find plugins and qt.conf beside itself.
 bool RunsFromInstalledFolder()
@@ -102,19 +102,22 @@ bool KeepsVariable(std::string_view name)
            (name.starts_with(LOCALE_PREFIX) && name.size() > LOCALE_PREFIX.size());
 }
 
-CStoreAccess::CStoreAccess(bool bSharedStore) : m_bHeld(bSharedStore && g_bPrivileged)
+gid_t SharedStoreGroup()
 {
-    if (!m_bHeld || g_nAccessDepth++ > 0)
-        return;
-    SetGroups(g_gidShared, g_gidShared, g_gidUser);
-    // Every user's copy replaces the shared files, so the group must keep write access.
-    g_nUserMask = umask(S_IWOTH);
+    if (g_bPrivileged)
+        return g_gidShared;
+    const group* pGroup = getgrnam(SHARED_GROUP);
+    return pGroup ? pGroup->gr_gid : static_cast<gid_t>(-1);
+}
+
+CStoreAccess::CStoreAccess()
+{
+    if (g_bPrivileged && g_nAccessDepth++ == 0)
+        SetGroups(g_gidShared, g_gidShared, g_gidUser);
 }
 
 CStoreAccess::~CStoreAccess()
 {
-    if (!m_bHeld || --g_nAccessDepth > 0)
-        return;
-    umask(g_nUserMask);
-    SetGroups(g_gidUser, g_gidUser, g_gidShared);
+    if (g_bPrivileged && --g_nAccessDepth == 0)
+        SetGroups(g_gidUser, g_gidUser, g_gidShared);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <sys/types.h>
 
 // An installed copy is setgid games, so that all users share the players and high scores in
 // /var/games/kelvara. It runs with the user's own group and takes the games group back from the
@@ -19,17 +20,18 @@ bool StartedPrivileged();
 // The environment variables a setgid start keeps: the display, the user's folders, the locale.
 bool KeepsVariable(std::string_view name);
 
-// While it lives, and only for the shared store, the games group is the real and the effective
-// group, so that access checks (QFileInfo::isWritable) see it too, and new files stay writable
-// for the group. Nests. A copy not started setgid runs as it is.
+// The group the shared store belongs to: the group a setgid copy was started with, else the
+// group named games; -1 when there is none.
+gid_t SharedStoreGroup();
+
+// While it lives, the games group is the real and the effective group of a setgid copy. Taken
+// only to open a file of the shared store for writing, never to create one. Nests. A copy not
+// started setgid runs as it is.
 class CStoreAccess
 {
 public:
-    explicit CStoreAccess(bool bSharedStore);
+    CStoreAccess();
     ~CStoreAccess();
     CStoreAccess(const CStoreAccess&) = delete;
     CStoreAccess& operator=(const CStoreAccess&) = delete;
-
-private:
-    const bool m_bHeld;
 };

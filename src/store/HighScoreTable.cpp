@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <memory>
 
 namespace
 {
@@ -36,29 +37,48 @@ int AtoI(QStringView field)
     return static_cast<int>(std::clamp<long>(nValue, INT_MIN, INT_MAX));
 }
 
-} // namespace
-
-CHighScoreTable::CHighScoreTable()
+// The first ten values in the store's order; those that cannot be read or parsed are skipped.
+QList<CHighScore> ReadTable()
 {
     const CRegKey key = HighScoresKey();
     QStringList names;
     key.EnumValues(&names);
+    QList<CHighScore> scores;
     for (const QString& strName : names.first(std::min<qsizetype>(names.size(), MAX_HIGH_SCORES))) {
         QString strText;
         CHighScore record;
-        if (key.GetString(strName, strText) && ParseRecord(record, strText))
-            m_scores.append(record);
+        if (key.GetString(strName, strText) && CHighScoreTable::ParseRecord(record, strText))
+            scores.append(record);
     }
+    return scores;
 }
 
-CHighScoreTable::~CHighScoreTable()
+// Ranks the record into the table as stored now and writes the table back when it entered.
+std::int16_t EnterRecord(const CHighScore& record)
 {
-    if (m_bModified)
-        Save();
+    QList<CHighScore> scores = ReadTable();
+    if (scores.size() >= MAX_HIGH_SCORES && !IsBetter(record, scores.last()))
+        return HIGH_SCORE_NOT_ENTERED;
+    const auto it = std::find_if(scores.cbegin(), scores.cend(),
+                                 [&](const CHighScore& other) { return IsBetter(record, other); });
+    const qsizetype nPlace = it - scores.cbegin();
+    scores.insert(nPlace, record);
+    scores.resize(std::min<qsizetype>(scores.size(), MAX_HIGH_SCORES));
+    const CRegKey key = HighScoresKey();
+    key.DeleteAllValues();
+    for (qsizetype i = 0; i < scores.size(); ++i)
+        key.SetString(RegLayout::HighScoreValueName(static_cast<int>(i) + 1),
+                      CHighScoreTable::FormatRecord(scores[i]));
+    return static_cast<std::int16_t>(nPlace + 1);
 }
 
-std::int16_t CHighScoreTable::GetCount() const
+} // namespace
+
+CHighScoreTable::CHighScoreTable() : m_scores(ReadTable()) {}
+
+std::int16_t CHighScoreTable::GetCount()
 {
+    m_scores = ReadTable();
     return static_cast<std::int16_t>(m_scores.size());
 }
 
@@ -67,26 +87,27 @@ const CHighScore* CHighScoreTable::GetAt(std::int16_t nIndex) const
     return nIndex >= 0 && nIndex < m_scores.size() ? &m_scores[nIndex] : nullptr;
 }
 
-void CHighScoreTable::ClearAll()
+bool CHighScoreTable::ClearAll()
 {
-    m_scores.clear();
-    m_bModified = true;
+    const bool bStored =
+        CRegKey::Transact(HIGH_SCORES.hRoot, [] { HighScoresKey().DeleteAllValues(); });
+    m_scores = ReadTable();
+    return bStored;
 }
 
 std::int16_t CHighScoreTable::AddWonGame(const CGameRound& game, const CPlayerSettings& player)
 {
-    const CHighScore record{player.m_strName, game.GetElapsedSeconds(), game.m_nGuesses,
-                            game.m_nDict, game.GetWord()};
-    if (m_scores.size() >= MAX_HIGH_SCORES && !IsBetter(record, m_scores.last()))
-        return 0;
-    const auto it = std::find_if(m_scores.cbegin(), m_scores.cend(),
-                                 [&](const CHighScore& other) { return IsBetter(record, other); });
-    const qsizetype nPlace = it - m_scores.cbegin();
-    m_scores.insert(nPlace, record);
-    if (m_scores.size() > MAX_HIGH_SCORES)
-        m_scores.resize(MAX_HIGH_SCORES);
-    m_bModified = true;
-    return static_cast<std::int16_t>(nPlace + 1);
+    if (!CPlayerSettings::IsValidName(player.m_strName))
+        return HIGH_SCORE_NOT_ENTERED;
+    const CHighScore record{CPlayerSettings::TrimmedName(player.m_strName),
+                            game.GetElapsedSeconds(), game.m_nGuesses, game.m_nDict,
+                            game.GetWord()};
+    // The change may be made again later, when this table is long gone.
+    const auto pPlace = std::make_shared<std::int16_t>(HIGH_SCORE_NOT_ENTERED);
+    const bool bStored =
+        CRegKey::Transact(HIGH_SCORES.hRoot, [record, pPlace] { *pPlace = EnterRecord(record); });
+    m_scores = ReadTable();
+    return bStored ? *pPlace : HIGH_SCORE_NOT_STORED;
 }
 
 QString CHighScoreTable::FormatRecord(const CHighScore& record)
@@ -111,15 +132,4 @@ bool CHighScoreTable::ParseRecord(CHighScore& record, const QString& strText)
     record.m_nDict = AtoI(fields[3]);
     record.m_strWord = fields[4].toString();
     return true;
-}
-
-void CHighScoreTable::Save() const
-{
-    // One replacement of the store: a run cut short leaves the old table or the new one.
-    const CRegBatch batch(HIGH_SCORES.hRoot);
-    const CRegKey key = HighScoresKey();
-    key.DeleteAllValues();
-    for (qsizetype i = 0; i < std::min<qsizetype>(m_scores.size(), MAX_HIGH_SCORES); ++i)
-        key.SetString(RegLayout::HighScoreValueName(static_cast<int>(i) + 1),
-                      FormatRecord(m_scores[i]));
 }

@@ -3,6 +3,8 @@
 #include "store/RegKey.h"
 #include "store/RegLayout.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -11,6 +13,19 @@ using namespace RegLayout;
 CRegKey PlayerKey(const QString& strName)
 {
     return CRegKey(PLAYERS.hRoot, PLAYERS.subKey + QLatin1Char('\\') + strName);
+}
+
+bool IsForbiddenInName(QChar c)
+{
+    switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return QStringView(u"\\/:;").contains(c);
+    }
 }
 
 CRegKey PlayersKey()
@@ -43,17 +58,38 @@ void CPlayerSettings::Load(const QString& strName)
     key.GetBool(PLAYER_LOWER.name, m_bLower);
 }
 
-void CPlayerSettings::Save() const
+bool CPlayerSettings::Save() const
 {
-    {
-        // A player's key holds all three values or none of this save.
-        const CRegBatch batch(PLAYERS.hRoot);
-        const CRegKey key = PlayerKey(m_strName);
-        key.SetInt(PLAYER_DICT, m_nDict);
-        key.SetBool(PLAYER_SOUND.name, m_bSound);
-        key.SetBool(PLAYER_LOWER.name, m_bLower);
-    }
-    CRegKey(SETTINGS.hRoot, SETTINGS.subKey).SetString(LAST_PLAYER.name, m_strName);
+    if (!IsValidName(m_strName))
+        return false;
+    const QString strName = TrimmedName(m_strName);
+    // A player's key holds all three values or none of this save.
+    const bool bStored = CRegKey::Transact(
+        PLAYERS.hRoot, [strName, nDict = m_nDict, bSound = m_bSound, bLower = m_bLower] {
+            const CRegKey key = PlayerKey(strName);
+            key.SetInt(PLAYER_DICT, nDict);
+            key.SetBool(PLAYER_SOUND.name, bSound);
+            key.SetBool(PLAYER_LOWER.name, bLower);
+        });
+    return CRegKey(SETTINGS.hRoot, SETTINGS.subKey).SetString(LAST_PLAYER.name, strName) && bStored;
+}
+
+bool CPlayerSettings::IsValidName(const QString& strName)
+{
+    const QString strTrimmed = TrimmedName(strName);
+    return !strTrimmed.isEmpty() && strTrimmed.size() <= MAX_NAME_LENGTH &&
+           std::none_of(strTrimmed.begin(), strTrimmed.end(), IsForbiddenInName);
+}
+
+QString CPlayerSettings::TrimmedName(const QString& strName)
+{
+    qsizetype nStart = 0;
+    qsizetype nEnd = strName.size();
+    while (nStart < nEnd && strName[nStart].category() == QChar::Separator_Space)
+        ++nStart;
+    while (nEnd > nStart && strName[nEnd - 1].category() == QChar::Separator_Space)
+        --nEnd;
+    return strName.sliced(nStart, nEnd - nStart);
 }
 
 QString CPlayerSettings::GetLastPlayer()

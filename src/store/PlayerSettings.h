@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <cstdint>
 
+constexpr int MAX_NAME_LENGTH = 50;
+
 // The current player's settings, and the operations on the stored players.
 class CPlayerSettings
 {
@@ -12,8 +14,18 @@ public:
     explicit CPlayerSettings(const int& nProgLang);
 
     void ResetDefaults();
+    // Any name loads, also a stored one that breaks the name rule (a hand-edited file).
     void Load(const QString& strName);
-    void Save() const;
+    // Stores the settings under the trimmed name and makes it the last player. Writes nothing
+    // for a name that breaks the rule; false then, or when the store could not be written.
+    bool Save() const;
+
+    // The one rule for a player name: 1 to MAX_NAME_LENGTH characters once the spaces at both
+    // ends are trimmed, no control, format or line-separating character, and none of \ / : ;
+    // which would nest a key or break a high score record.
+    static bool IsValidName(const QString& strName);
+    // The name as it is stored: without the spaces at both ends.
+    static QString TrimmedName(const QString& strName);
 
     static QString GetLastPlayer();
     static std::uint16_t ListPlayers(QStringList* parNames = nullptr);

@@ -17,6 +17,17 @@ const QLatin1String BINARY_PREFIX("hex:");
 const QLatin1String TYPED_PREFIX("hex(");
 constexpr int DWORD_DIGITS = 8;
 
+// A registry editor exports UTF-16 with a byte-order mark; Kelvara writes UTF-8. The decoder
+// drops the mark.
+QStringConverter::Encoding EncodingOf(const QByteArray& text)
+{
+    if (text.startsWith("\xff\xfe"))
+        return QStringConverter::Utf16LE;
+    if (text.startsWith("\xfe\xff"))
+        return QStringConverter::Utf16BE;
+    return QStringConverter::Utf8;
+}
+
 bool IsHexDigit(QChar c)
 {
     const char16_t u = c.unicode();
@@ -138,8 +149,8 @@ QString Quoted(QString strText)
 // A REG_SZ goes out as quoted text only when reading that text back gives the same bytes.
 bool IsPlainText(const QByteArray& data)
 {
-    return data.indexOf('\0') == data.size() - 1 && !data.contains('\n') && !data.contains('\r') &&
-           QString::fromUtf8(data.chopped(1)).toUtf8() == data.chopped(1);
+    return !data.isEmpty() && data.indexOf('\0') == data.size() - 1 && !data.contains('\n') &&
+           !data.contains('\r') && QString::fromUtf8(data.chopped(1)).toUtf8() == data.chopped(1);
 }
 
 QString FormatData(const CRegValueData& value)
@@ -172,16 +183,14 @@ void FormatKey(const CRegNode& key, const QString& strPath, QString& strOut)
 
 bool ParseRegFile(const QByteArray& text, const QString& strRootName, CRegNode& root)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString strText = decoder.decode(text);
+    QStringDecoder decoder(EncodingOf(text), QStringDecoder::Flag::Stateless);
+    const QString strText = decoder.decode(text);
     bool bClean = !decoder.hasError();
-    if (strText.startsWith(QChar(QChar::ByteOrderMark)))
-        strText.remove(0, 1);
 
     CRegNode* pKey = nullptr;
     for (QStringView line : QStringView(strText).split(QLatin1Char('\n'))) {
         line = line.trimmed();
-        if (line.isEmpty() || line == HEADER)
+        if (line.isEmpty() || line == HEADER || line.startsWith(QLatin1Char(';'))) // a comment
             continue;
         if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             pKey = ParseSectionLine(line, strRootName, root);

@@ -3,12 +3,11 @@
 #include "store/RegistryHive.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <cstring>
 
 namespace
 {
-
-using EChange = CRegistryHive::EChange;
 
 const QLatin1String MAKER_NAME("Torvane");
 const QLatin1String PRODUCT_NAME("Kelvara");
@@ -80,7 +79,7 @@ bool CRegKey::QueryValue(const QString& strName, std::uint32_t& nType, void* pDa
                          std::uint32_t& nSize) const
 {
     const CRegNode* pKey = FindKey(*this);
-    const CRegValueData* pValue = pKey ? pKey->FindValue(strName) : nullptr;
+    const CRegValueData* pValue = pKey ? pKey->values.Find(strName) : nullptr;
     if (!pValue)
         return false;
     const auto nNeeded = static_cast<std::uint32_t>(pValue->data.size());
@@ -95,14 +94,12 @@ bool CRegKey::QueryValue(const QString& strName, std::uint32_t& nType, void* pDa
 bool CRegKey::SetValue(const QString& strName, std::uint32_t nType, const void* pData,
                        std::uint32_t nSize) const
 {
-    if (!IsValidValueName(strName))
+    const QStringList path = PathOf(*this);
+    if (!IsValidValueName(strName) || !std::all_of(path.begin(), path.end(), IsValidKeyName))
         return false;
     const QByteArray data(static_cast<const char*>(pData), static_cast<qsizetype>(nSize));
-    return Change(*this, [&, path = PathOf(*this)](CRegNode& root) {
-        CRegNode* pKey = root.Create(path);
-        if (!pKey)
-            return EChange::Refused;
-        return pKey->SetValue(strName, nType, data) ? EChange::Made : EChange::None;
+    return Change(*this, [path, strName, nType, data](CRegNode& root) {
+        return root.Create(path)->SetValue(strName, nType, data);
     });
 }
 
@@ -173,30 +170,22 @@ std::uint16_t CRegKey::EnumValues(QStringList* parNames) const
 
 void CRegKey::DeleteSubKey(const QString& strName) const
 {
-    const QStringList path = PathOf(*this) + strName.split(QLatin1Char('\\'));
-    Change(*this,
-           [&](CRegNode& root) { return root.Remove(path) ? EChange::Made : EChange::None; });
+    Change(*this, [path = PathOf(*this) << strName](CRegNode& root) { return root.Remove(path); });
 }
 
 void CRegKey::DeleteAllValues() const
 {
     Change(*this, [path = PathOf(*this)](CRegNode& root) {
         CRegNode* pFound = root.Find(path);
-        if (!pFound || pFound->values.isEmpty())
-            return EChange::None;
-        pFound->values.clear();
-        return EChange::Made;
+        if (!pFound || pFound->values.IsEmpty())
+            return false;
+        pFound->values.Clear();
+        return true;
     });
 }
 
-CRegBatch::CRegBatch(HKEY hRoot) : m_hRoot(hRoot)
+bool CRegKey::Transact(HKEY hRoot, const std::function<void()>& fnChange)
 {
-    if (CRegistryHive* pHive = CRegistryHive::ForRoot(m_hRoot))
-        pHive->BeginBatch();
-}
-
-CRegBatch::~CRegBatch()
-{
-    if (CRegistryHive* pHive = CRegistryHive::ForRoot(m_hRoot))
-        pHive->EndBatch();
+    CRegistryHive* pHive = CRegistryHive::ForRoot(hRoot);
+    return pHive && pHive->Transact(fnChange);
 }

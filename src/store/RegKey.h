@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 
 // The two roots of the store; 0 is no root, and every read and write on it fails.
 using HKEY = std::uint32_t;
@@ -46,20 +47,14 @@ public:
     void DeleteSubKey(const QString& strName) const;
     void DeleteAllValues() const;
 
+    // Makes the key operations of fnChange on the root as one change: they see the store as
+    // it is at that moment, under its lock, and reach it together as one replacement, so that
+    // a copy killed in between leaves the old file or the new one. False when fnChange changed
+    // something that could not be stored; the store then keeps fnChange and makes it again, on
+    // the store as it is then, at the next write (reads show its effect meanwhile). So
+    // fnChange owns what it captures.
+    static bool Transact(HKEY hRoot, const std::function<void()>& fnChange);
+
     HKEY m_hRoot;
     QString m_strSubKey;
-};
-
-// Groups the writes to one root into a single replacement of its file, under one lock:
-// a process killed in between leaves the file as it was before the batch or after it.
-class CRegBatch
-{
-public:
-    explicit CRegBatch(HKEY hRoot);
-    ~CRegBatch();
-    CRegBatch(const CRegBatch&) = delete;
-    CRegBatch& operator=(const CRegBatch&) = delete;
-
-private:
-    HKEY m_hRoot;
 };

@@ -7,38 +7,53 @@
 namespace
 {
 
-bool SameName(const QString& strA, const QString& strB)
+QString IndexName(const QString& strName)
 {
-    return strA.compare(strB, Qt::CaseInsensitive) == 0;
-}
-
-template <typename Node> Node* FindSubKey(Node* pNode, const QString& strName)
-{
-    const auto it =
-        std::find_if(pNode->subKeys.begin(), pNode->subKeys.end(),
-                     [&](const CRegNode& sub) { return SameName(sub.strName, strName); });
-    return it == pNode->subKeys.end() ? nullptr : &*it;
-}
-
-template <typename Node> Node* FindPath(Node* pNode, const QStringList& path)
-{
-    for (const QString& strName : path) {
-        if (!pNode)
-            break;
-        pNode = FindSubKey(pNode, strName);
-    }
-    return pNode;
-}
-
-template <typename Values> auto* FindValueIn(Values& values, const QString& strName)
-{
-    const auto it = std::find_if(values.begin(), values.end(), [&](const CRegValueData& value) {
-        return SameName(value.strName, strName);
-    });
-    return it == values.end() ? nullptr : &*it;
+    return strName.toCaseFolded();
 }
 
 } // namespace
+
+template <typename T> const T* CNamedList<T>::Find(const QString& strName) const
+{
+    const auto it = m_index.constFind(IndexName(strName));
+    return it == m_index.cend() ? nullptr : &m_items[*it];
+}
+
+template <typename T> T* CNamedList<T>::Find(const QString& strName)
+{
+    return const_cast<T*>(std::as_const(*this).Find(strName));
+}
+
+template <typename T> T& CNamedList<T>::Append(T item)
+{
+    m_index.insert(IndexName(item.strName), m_items.size());
+    return m_items.emplace_back(std::move(item));
+}
+
+template <typename T> bool CNamedList<T>::Remove(const QString& strName)
+{
+    const auto it = m_index.constFind(IndexName(strName));
+    if (it == m_index.cend())
+        return false;
+    const std::size_t nRemoved = *it;
+    m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(nRemoved));
+    m_index.erase(it);
+    for (std::size_t& nPosition : m_index) {
+        if (nPosition > nRemoved)
+            --nPosition;
+    }
+    return true;
+}
+
+template <typename T> void CNamedList<T>::Clear()
+{
+    m_items.clear();
+    m_index.clear();
+}
+
+template class CNamedList<CRegValueData>;
+template class CNamedList<CRegNode>;
 
 bool IsValidValueName(const QString& strName)
 {
@@ -53,12 +68,18 @@ bool IsValidKeyName(const QString& strName)
 
 const CRegNode* CRegNode::Find(const QStringList& path) const
 {
-    return FindPath(this, path);
+    const CRegNode* pNode = this;
+    for (const QString& strName : path) {
+        if (!pNode)
+            break;
+        pNode = pNode->subKeys.Find(strName);
+    }
+    return pNode;
 }
 
 CRegNode* CRegNode::Find(const QStringList& path)
 {
-    return FindPath(this, path);
+    return const_cast<CRegNode*>(std::as_const(*this).Find(path));
 }
 
 CRegNode* CRegNode::Create(const QStringList& path)
@@ -67,8 +88,8 @@ CRegNode* CRegNode::Create(const QStringList& path)
         return nullptr;
     CRegNode* pNode = this;
     for (const QString& strName : path) {
-        CRegNode* pSub = FindSubKey(pNode, strName);
-        pNode = pSub ? pSub : &pNode->subKeys.emplace_back(CRegNode{strName, {}, {}});
+        CRegNode* pSub = pNode->subKeys.Find(strName);
+        pNode = pSub ? pSub : &pNode->subKeys.Append(CRegNode{strName, {}, {}});
     }
     return pNode;
 }
@@ -77,24 +98,15 @@ bool CRegNode::Remove(const QStringList& path)
 {
     if (path.isEmpty())
         return false;
-    CRegNode* pParent = FindPath(this, path.first(path.size() - 1));
-    const CRegNode* pKey = pParent ? FindSubKey(pParent, path.last()) : nullptr;
-    if (!pKey)
-        return false;
-    pParent->subKeys.erase(pParent->subKeys.begin() + (pKey - pParent->subKeys.data()));
-    return true;
-}
-
-const CRegValueData* CRegNode::FindValue(const QString& strValueName) const
-{
-    return FindValueIn(values, strValueName);
+    CRegNode* pParent = Find(path.first(path.size() - 1));
+    return pParent && pParent->subKeys.Remove(path.last());
 }
 
 bool CRegNode::SetValue(const QString& strValueName, std::uint32_t nType, const QByteArray& data)
 {
-    CRegValueData* pValue = FindValueIn(values, strValueName);
+    CRegValueData* pValue = values.Find(strValueName);
     if (!pValue) {
-        values.append(CRegValueData{strValueName, nType, data});
+        values.Append(CRegValueData{strValueName, nType, data});
         return true;
     }
     if (pValue->nType == nType && pValue->data == data)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -12,14 +12,39 @@ struct CRegValueData {
     QString strName;
     std::uint32_t nType = 0;
     QByteArray data;
+
+    bool operator==(const CRegValueData&) const = default;
 };
 
-// One key with its values and subkeys, both in the order of their creation. Names match
-// without regard to case and keep the case they were first created with.
+// Items in the order of their creation, found by name without regard to case through a
+// hash, so that a file of many values reads in linear time.
+template <typename T> class CNamedList
+{
+public:
+    const T* Find(const QString& strName) const;
+    T* Find(const QString& strName);
+    // The name must not be in the list yet.
+    T& Append(T item);
+    bool Remove(const QString& strName);
+    void Clear();
+
+    bool IsEmpty() const { return m_items.empty(); }
+    auto begin() const { return m_items.cbegin(); }
+    auto end() const { return m_items.cend(); }
+    bool operator==(const CNamedList& other) const { return m_items == other.m_items; }
+
+private:
+    std::vector<T> m_items;
+    QHash<QString, std::size_t> m_index; // case-folded name to position
+};
+
+// One key with its values and subkeys. Names keep the case they were first created with.
 struct CRegNode {
     QString strName;
-    QList<CRegValueData> values;
-    std::vector<CRegNode> subKeys;
+    CNamedList<CRegValueData> values;
+    CNamedList<CRegNode> subKeys;
+
+    bool operator==(const CRegNode&) const = default;
 
     const CRegNode* Find(const QStringList& path) const;
     CRegNode* Find(const QStringList& path);
@@ -28,7 +53,6 @@ struct CRegNode {
     // False when there was no such key.
     bool Remove(const QStringList& path);
 
-    const CRegValueData* FindValue(const QString& strValueName) const;
     // False when the value already held exactly this.
     bool SetValue(const QString& strValueName, std::uint32_t nType, const QByteArray& data);
 };

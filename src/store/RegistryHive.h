@@ -2,23 +2,28 @@
 
 #include "store/RegKey.h"
 #include "store/RegTree.h"
+#include "store/RegistryLocation.h"
 
 #include <QByteArray>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
-class QLockFile;
+class CStoreFile;
 
 // The key tree of one root, backed by its store file. Reads take the file as it is on disk
-// now; writes re-read it under a lock file and replace it whole, so that two running
-// copies keep each other's values. Between BeginBatch and EndBatch the lock is held and
-// the writes collect in memory, to reach the file as one replacement.
+// now, parsed again only when its text changed. Writes happen in transactions: under the
+// store's lock, on the file as it is now, stored as one replacement, so that two running
+// copies keep each other's values.
 class CRegistryHive
 {
 public:
-    enum class EChange { Refused, None, Made };
-    using ChangeFn = std::function<EChange(CRegNode& root)>;
+    // Changes the tree; false when it changed nothing.
+    using ChangeFn = std::function<bool(CRegNode& root)>;
+    // Several key operations made as one. It may run again later (see Transact), so it owns
+    // everything it captures.
+    using TransactionFn = std::function<void()>;
 
     explicit CRegistryHive(HKEY hRoot);
     ~CRegistryHive();
@@ -26,33 +31,35 @@ public:
     // The hive of a root; nullptr for any other value, 0 included.
     static CRegistryHive* ForRoot(HKEY hRoot);
 
-    // Empty when the file is missing or cannot be read. Valid until the next call.
+    // The file with the transactions not stored yet made on it; inside a transaction, the tree
+    // it changes. Empty when the file is missing; what was read last when it cannot be read.
+    // Valid until the next call.
     const CRegNode& Read();
-    // False when the change was refused or could not be stored.
+    // Inside a transaction a part of it, otherwise a transaction of its own.
     bool Apply(const ChangeFn& change);
-
-    void BeginBatch();
-    void EndBatch();
+    // Runs fn, whose key operations on this root see and change the file as it is now, and
+    // stores what they changed as one replacement. When that cannot be stored (no lock, a full
+    // disk, a folder that cannot be written), fn is kept: reads show its effect, and each later
+    // transaction makes it again on the file as it is then, until a replacement succeeds.
+    // False when fn changed something that did not reach the file.
+    bool Transact(const TransactionFn& fn);
 
 private:
-    struct CUnlock {
-        void operator()(QLockFile* pLock) const;
-    };
-    using LockPtr = std::unique_ptr<QLockFile, CUnlock>;
-
+    void Locate();
     bool Load();
+    void Run(const TransactionFn& fn);
     bool Store();
-    LockPtr Lock() const;
 
     const HKEY m_hRoot;
     const QString m_strRootName;
-    QString m_strPath;
+    CStoreLocation m_location;
+    std::unique_ptr<CStoreFile> m_pFile;
     CRegNode m_tree;
-    QByteArray m_fileText; // as last read, for the backup of a file not wholly understood
+    QByteArray m_fileText; // as last read or written: the tree is this plus m_pending
+    bool m_bTreeValid = false;
     bool m_bDamaged = false;
+    std::vector<TransactionFn> m_pending;
 
-    LockPtr m_pBatchLock;
-    int m_nBatchDepth = 0;
-    bool m_bBatchLoaded = false;
-    bool m_bBatchChanged = false;
+    bool m_bInTransaction = false;
+    bool m_bChanged = false;
 };

@@ -1,18 +1,20 @@
 #include "store/RegistryLocation.h"
 
 #include "platform/Privileges.h"
+#include "store/SharedStoreFile.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace
 {
 
 const QLatin1String SHARED_FOLDER("/var/games/kelvara");
+constexpr uid_t SHARED_OWNER = 0;
 
 QString g_strUserFile;
 QString g_strMachineFile;
+bool g_bSharedSet = false;
+std::shared_ptr<const CSharedFolder> g_pSharedSet;
 
 QString UserFile()
 {
@@ -20,20 +22,33 @@ QString UserFile()
            QStringLiteral("/Torvane/Kelvara.reg");
 }
 
-// An installed copy shares its players and scores through /var/games; a copy that may
-// not write there keeps a machine store of its own, as a program without rights would.
-// A setgid copy may write there only with the games group, which it holds while it writes.
-QString MachineFile()
+QString StandInFile()
 {
-    const CStoreAccess access(true);
-    const QFileInfo shared(SHARED_FOLDER);
-    if (shared.isDir() && shared.isWritable())
-        return shared.filePath() + QStringLiteral("/Kelvara.reg");
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/Torvane/Kelvara/machine.reg");
 }
 
+std::shared_ptr<const CSharedFolder> SharedFolder()
+{
+    if (g_bSharedSet)
+        return g_pSharedSet;
+    if (!g_strMachineFile.isEmpty())
+        return nullptr;
+    static const std::shared_ptr<const CSharedFolder> pInstalled =
+        CSharedFolder::Open(SHARED_FOLDER, SHARED_OWNER, SharedStoreGroup());
+    return pInstalled;
+}
+
 } // namespace
+
+CStoreLocation RegistryLocation(HKEY hRoot)
+{
+    if (hRoot == HKEY_LOCAL_MACHINE) {
+        if (std::shared_ptr<const CSharedFolder> pShared = SharedFolder())
+            return {QString(), std::move(pShared)};
+    }
+    return {RegistryFilePath(hRoot), nullptr};
+}
 
 QString RegistryFilePath(HKEY hRoot)
 {
@@ -41,7 +56,7 @@ QString RegistryFilePath(HKEY hRoot)
     case HKEY_CURRENT_USER:
         return g_strUserFile.isEmpty() ? UserFile() : g_strUserFile;
     case HKEY_LOCAL_MACHINE:
-        return g_strMachineFile.isEmpty() ? MachineFile() : g_strMachineFile;
+        return g_strMachineFile.isEmpty() ? StandInFile() : g_strMachineFile;
     default:
         return {};
     }
@@ -51,9 +66,12 @@ void SetRegistryFiles(const QString& strUserFile, const QString& strMachineFile)
 {
     g_strUserFile = strUserFile;
     g_strMachineFile = strMachineFile;
+    g_bSharedSet = false;
+    g_pSharedSet.reset();
 }
 
-bool IsSharedStoreFile(const QString& strPath)
+void SetSharedStore(const QString& strFolder, uid_t uidOwner, gid_t gidGroup)
 {
-    return strPath.startsWith(SHARED_FOLDER + QLatin1Char('/'));
+    g_bSharedSet = true;
+    g_pSharedSet = CSharedFolder::Open(strFolder, uidOwner, gidGroup);
 }

@@ -33,6 +33,6 @@ TEST(SetgidEnvironment, OrdinaryStartChangesNothing)
     EXPECT_EQ(argv[1], szOption);
     EXPECT_FALSE(StartedPrivileged());
     EXPECT_NE(std::getenv("QT_QPA_PLATFORM"), nullptr);
-    const CStoreAccess access(true);
+    const CStoreAccess access;
     EXPECT_EQ(getegid(), getgid());
 }

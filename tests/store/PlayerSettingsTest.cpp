@@ -1,6 +1,8 @@
 #include "store/PlayerSettings.h"
+#include "store/RegKey.h"
 #include "support/TempRegistry.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 // Guards against new players ignoring the language or keeping another's settings, and name case.
@@ -12,13 +14,78 @@ TEST(PlayerSettings, NewPlayerFollowsTheLanguageAndNamesIgnoreCase)
     player.Load("Anna");
     player.m_bSound = false;
     player.m_bLower = true;
-    player.Save();
+    EXPECT_TRUE(player.Save());
     nProgLang = 1;
     player.Load("Bob");
-    EXPECT_TRUE(player.m_nDict == 1 && player.m_bSound && !player.m_bLower);
+    EXPECT_EQ(player.m_nDict, 1);
+    EXPECT_TRUE(player.m_bSound);
+    EXPECT_FALSE(player.m_bLower);
     player.Load("ANNA");
-    EXPECT_TRUE(player.m_nDict == 0 && !player.m_bSound && player.m_bLower &&
-                CPlayerSettings::ListPlayers() == 1);
+    EXPECT_EQ(player.m_nDict, 0);
+    EXPECT_FALSE(player.m_bSound);
+    EXPECT_TRUE(player.m_bLower);
+    EXPECT_EQ(CPlayerSettings::ListPlayers(), 1);
     CPlayerSettings::DeletePlayer("ANNA");
-    EXPECT_TRUE(CPlayerSettings::ListPlayers() == 0 && CPlayerSettings::GetLastPlayer() == "Anna");
+    EXPECT_EQ(CPlayerSettings::ListPlayers(), 0);
+    EXPECT_EQ(CPlayerSettings::GetLastPlayer(), "Anna");
+}
+
+// Guards against names that nest a key, break a high score record or the screen, or show as
+// nothing, reaching the store by any path.
+TEST(PlayerSettings, OneNameRuleAndTheStoreRefusesOtherNames)
+{
+    TempRegistry reg;
+    const QString strLongest(MAX_NAME_LENGTH, QChar(u'é'));
+    for (const QString& strName : {QString("A"), QString(" Anna Lee  "), strLongest,
+                                   " " + strLongest + "\u00a0", QString("Zoë 😀")})
+        EXPECT_TRUE(CPlayerSettings::IsValidName(strName)) << qPrintable(strName);
+    const QString bad[] = {"",
+                           "   ",
+                           "\u00a0\u3000",
+                           strLongest + "x",
+                           "An\nna",
+                           "An\tna",
+                           "An\rna",
+                           "An\u2028na",
+                           "An\u200bna",
+                           "An\\na",
+                           "An/na",
+                           "An:na",
+                           "An;na",
+                           QString("An") + QChar(0) + "na"};
+    const int nProgLang = 0;
+    CPlayerSettings player(nProgLang);
+    for (const QString& strName : bad) {
+        EXPECT_FALSE(CPlayerSettings::IsValidName(strName)) << qPrintable(strName);
+        player.m_strName = strName;
+        EXPECT_FALSE(player.Save()) << qPrintable(strName);
+    }
+    EXPECT_FALSE(QFile::exists(reg.UserFile())); // no LastPlayer either
+    EXPECT_FALSE(QFile::exists(reg.MachineFile()));
+    EXPECT_EQ(CPlayerSettings::TrimmedName("\u00a0 Anna Lee  "), "Anna Lee");
+    player.m_strName = "  Anna  ";
+    player.Save();
+    QStringList names;
+    CPlayerSettings::ListPlayers(&names);
+    EXPECT_EQ(names, QStringList{"Anna"});
+    EXPECT_EQ(CPlayerSettings::GetLastPlayer(), "Anna");
+}
+
+// Guards against a name from a hand-edited file that breaks the rule being hidden, unplayable,
+// or rewritten by the program.
+TEST(PlayerSettings, StoredNameThatBreaksTheRuleIsListedAndNeverRewritten)
+{
+    TempRegistry reg;
+    CRegKey(HKEY_LOCAL_MACHINE, "Players\\Ann;Lee").SetInt("Dict", 3);
+    QStringList names;
+    EXPECT_EQ(CPlayerSettings::ListPlayers(&names), 1);
+    EXPECT_EQ(names.first(), "Ann;Lee");
+    const int nProgLang = 0;
+    CPlayerSettings player(nProgLang);
+    player.Load(names.first());
+    EXPECT_EQ(player.m_nDict, 3);
+    player.m_nDict = 4;
+    EXPECT_FALSE(player.Save());
+    player.Load(names.first());
+    EXPECT_EQ(player.m_nDict, 3);
 }

@@ -1,9 +1,12 @@
+#include "FullDisk.h"
 #include "store/RegKey.h"
 #include "store/RegistryLocation.h"
 #include "support/TempRegistry.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -53,7 +56,8 @@ TEST(StoreFile, BadFilesKeepGoodValuesAndABackupQuietly)
                                "[HKEY_LOCAL_MACHINE\\Software]\n\"folder\"=\"/opt\"\n" + SECTION +
                                "\"LastPlayer\"=\"Anna\"\n\"Bad\"=dword:123456789\n";
     WriteAll(reg.UserFile(), damaged);
-    EXPECT_TRUE(SETTINGS.SetBool("AutoStart", false) && SETTINGS.SetBool("AutoStart", true));
+    EXPECT_TRUE(SETTINGS.SetBool("AutoStart", false));
+    EXPECT_TRUE(SETTINGS.SetBool("AutoStart", true));
     EXPECT_TRUE(ReadAll(reg.UserFile())
                     .contains(SECTION + "\"ProgLang\"=dword:00000001\n"
                                         "\"LastPlayer\"=\"Anna\"\n\"AutoStart\"=dword:00000001\n"));
@@ -61,7 +65,8 @@ TEST(StoreFile, BadFilesKeepGoodValuesAndABackupQuietly)
     const QByteArray garbage("\x00\xff\xfe[\x01\n\"x\"=\xc3\n", 11);
     for (const QByteArray& content : {QByteArray(), garbage}) {
         WriteAll(reg.UserFile(), content);
-        EXPECT_TRUE(SETTINGS.EnumValues() == 0 && SETTINGS.SetBool("AutoStart", false));
+        EXPECT_EQ(SETTINGS.EnumValues(), 0);
+        EXPECT_TRUE(SETTINGS.SetBool("AutoStart", false));
     }
     EXPECT_EQ(ReadAll(reg.UserFile() + ".bak"), garbage);
     SetRegistryFiles(reg.Dir() + "/new/folder/user.reg", reg.MachineFile());
@@ -72,8 +77,94 @@ TEST(StoreFile, BadFilesKeepGoodValuesAndABackupQuietly)
         unusable << reg.UserFile(); // unreadable, yet writable (permissions do not bind root)
     for (const QString& strPath : unusable) {
         SetRegistryFiles(strPath, reg.MachineFile());
-        EXPECT_TRUE(SETTINGS.EnumValues() == 0 && !SETTINGS.SetBool("AutoStart", false))
-            << qPrintable(strPath);
+        EXPECT_EQ(SETTINGS.EnumValues(), 0) << qPrintable(strPath);
+        EXPECT_FALSE(SETTINGS.SetBool("AutoStart", false)) << qPrintable(strPath);
     }
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+// Guards against a registry editor's UTF-16 export read as empty and then replaced, and against
+// an empty value of another type that a rewrite turned into one byte or an assertion.
+TEST(StoreFile, ReadsUtf16ExportsAndKeepsEmptyValues)
+{
+    TempRegistry reg;
+    const QString strExport = "Windows Registry Editor Version 5.00\r\n\r\n"
+                              "[HKEY_CURRENT_USER\\SOFTWARE\\Torvane\\Kelvara\\Settings]\r\n"
+                              "\"LastPlayer\"=\"Zoë\"\r\n\"Empty\"=hex(1):\r\n";
+    const auto* pUnits = reinterpret_cast<const char*>(strExport.utf16());
+    const QByteArray littleEndian = "\xff\xfe" + QByteArray(pUnits, strExport.size() * 2);
+    QByteArray bigEndian = littleEndian;
+    for (qsizetype i = 0; i < bigEndian.size(); i += 2)
+        std::swap(bigEndian[i], bigEndian[i + 1]);
+    for (const QByteArray& text : {littleEndian, bigEndian}) {
+        WriteAll(reg.UserFile(), text);
+        QString strName;
+        EXPECT_TRUE(SETTINGS.GetString("LastPlayer", strName));
+        EXPECT_EQ(strName, "Zoë");
+    }
+    EXPECT_TRUE(SETTINGS.SetInt("ProgLang", 1));
+    const QByteArray written = ReadAll(reg.UserFile());
+    EXPECT_TRUE(written.startsWith("Windows Registry Editor Version 5.00\n")); // UTF-8 again
+    EXPECT_TRUE(written.contains("\"Empty\"=hex(1):\n"));
+    EXPECT_FALSE(QFile::exists(reg.UserFile() + ".bak"));
+}
+
+// Guards against a store that decides from the file's time or size whether to read it again,
+// missing an edit made within the same second.
+TEST(StoreFile, SeesEveryEditOfTheFile)
+{
+    TempRegistry reg;
+    int nValue = 0;
+    for (const char* pszDigit : {"1", "2", "3"}) {
+        WriteAll(reg.UserFile(), SECTION + "\"ProgLang\"=dword:0000000" + pszDigit + "\n");
+        QFile file(reg.UserFile());
+        file.open(QIODevice::ReadWrite);
+        file.setFileTime(QDateTime::fromSecsSinceEpoch(1000000000),
+                         QFileDevice::FileModificationTime);
+        EXPECT_TRUE(SETTINGS.GetInt("ProgLang", nValue));
+        EXPECT_EQ(nValue, QByteArray(pszDigit).toInt());
+    }
+}
+
+// Guards against a full disk or a store folder that cannot be written: the file must stay
+// whole (never replaced by a shorter one), the change must show and reach the file at the
+// next write that succeeds, and the failure must be reported.
+TEST(StoreFile, FullDiskLosesNothing)
+{
+    TempRegistry reg;
+    SETTINGS.SetInt("ProgLang", 1);
+    const QByteArray stored = ReadAll(reg.UserFile());
+    {
+        const CFullDisk full(stored.size() / 2);
+        EXPECT_FALSE(SETTINGS.SetString("LastPlayer", "Anna"));
+        EXPECT_FALSE(SETTINGS.SetBool("AutoStart", false));
+        EXPECT_EQ(ReadAll(reg.UserFile()), stored);
+        QString strName;
+        EXPECT_TRUE(SETTINGS.GetString("LastPlayer", strName));
+        EXPECT_EQ(strName, "Anna");
+    }
+    EXPECT_TRUE(SETTINGS.SetInt("ProgLang", 0));
+    EXPECT_TRUE(ReadAll(reg.UserFile())
+                    .endsWith(SECTION + "\"ProgLang\"=dword:00000000\n\"LastPlayer\"=\"Anna\"\n"
+                                        "\"AutoStart\"=dword:00000000\n\n"));
+}
+
+// Guards against the temporary files of writers killed before their rename piling up, and
+// against a clean-up that removes what is not one of them or follows a symlink.
+TEST(StoreFile, WriteRemovesOnlyLeftoverTemporaryFiles)
+{
+    TempRegistry reg;
+    QDir dir(reg.Dir());
+    const QStringList leftovers = {"user.reg.AbCdEf", "user.reg.bak.GhIjKl"};
+    const QStringList kept = {"user.reg.bak", "user.reg.Ab1dEf", "user.reg.AbCdEfg",
+                              "other.AbCdEf"};
+    for (const QString& strName : leftovers + kept)
+        WriteAll(dir.filePath(strName), "x");
+    QFile::link(dir.filePath("other.AbCdEf"), dir.filePath("user.reg.SymLnk"));
+    dir.mkdir("user.reg.Folder");
+    EXPECT_TRUE(SETTINGS.SetInt("ProgLang", 1));
+    for (const QString& strName : leftovers)
+        EXPECT_FALSE(QFile::exists(dir.filePath(strName))) << qPrintable(strName);
+    for (const QString& strName : kept + QStringList{"user.reg.SymLnk", "user.reg.Folder"})
+        EXPECT_TRUE(QFileInfo(dir.filePath(strName)).exists()) << qPrintable(strName);
 }

@@ -1,40 +1,124 @@
 #include "store/HighScoreTable.h"
 #include "store/RegKey.h"
+#include "store/RegistryLocation.h"
 #include "support/TempRegistry.h"
 
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-// Guards against two copies writing to one store at once losing each other's values.
-TEST(StoreProcesses, ConcurrentWritersLoseNoValues)
+namespace
 {
-    TempRegistry reg;
-    QProcess writers[2];
-    for (int i = 0; i < 2; ++i)
-        writers[i].start(STORE_WRITER, {"values", reg.UserFile(), i ? "B" : "A", "150"});
-    ASSERT_TRUE(writers[0].waitForFinished(60000) && writers[1].waitForFinished(60000));
-    EXPECT_EQ(CRegKey(HKEY_CURRENT_USER, "Settings").EnumValues(), 2 * 150);
+
+constexpr int KILL_ROUNDS = 200;
+constexpr int KILL_ROUNDS_AT_LEAST = 50; // on a machine too busy for all rounds in time
+constexpr int KILL_SECONDS = 75;         // for each of the two stores
+
+void RunWriters(const QList<QStringList>& argsOfEach)
+{
+    QList<QProcess*> writers;
+    for (const QStringList& args : argsOfEach) {
+        writers.append(new QProcess);
+        writers.last()->start(STORE_WRITER, args);
+    }
+    for (QProcess* pWriter : writers) {
+        EXPECT_TRUE(pWriter->waitForFinished(60000));
+        EXPECT_EQ(pWriter->exitCode(), 0);
+        delete pWriter;
+    }
 }
 
-// Guards against a copy killed while saving the high scores leaving a torn table or a stale lock.
-TEST(StoreProcesses, KilledSaveLeavesAWholeTable)
+// Starts a writer and kills it once it has said what it was asked to wait for.
+void KillWhenSaid(const QStringList& args, int nMaxDelayUs)
+{
+    QProcess writer;
+    writer.start(STORE_WRITER, args);
+    ASSERT_TRUE(writer.waitForReadyRead(20000));
+    QThread::usleep(QRandomGenerator::global()->bounded(nMaxDelayUs + 1));
+    writer.kill();
+    writer.waitForFinished();
+}
+
+} // namespace
+
+// Guards against two copies writing to one store at once losing each other's values, and two
+// copies that each rank their games into the table they loaded, dropping the other's.
+TEST(StoreProcesses, ConcurrentWritersLoseNoValuesNorHighScores)
 {
     TempRegistry reg;
-    int nLastGeneration = 0;
-    for (int nRun = 0; nRun < 25; ++nRun) {
-        QProcess writer;
-        writer.start(STORE_WRITER, {"scores", reg.MachineFile()});
-        ASSERT_TRUE(writer.waitForReadyRead(20000));
-        QThread::usleep(QRandomGenerator::global()->bounded(20000));
-        writer.kill();
-        writer.waitForFinished();
-        const CHighScoreTable table;
-        ASSERT_EQ(table.GetCount(), MAX_HIGH_SCORES) << "run " << nRun;
-        const int nGeneration = table.GetAt(0)->m_nSeconds;
-        EXPECT_TRUE(table.GetAt(MAX_HIGH_SCORES - 1)->m_nSeconds == nGeneration && // not torn
-                    nGeneration > std::exchange(nLastGeneration, nGeneration))
-            << "run " << nRun;
+    RunWriters({{"values", reg.UserFile(), "A", "150"}, {"values", reg.UserFile(), "B", "150"}});
+    EXPECT_EQ(CRegKey(HKEY_CURRENT_USER, "Settings").EnumValues(), 2 * 150);
+
+    RunWriters({{"wins", reg.MachineFile(), "1", "5"}, {"wins", reg.MachineFile(), "2", "5"}});
+    CHighScoreTable table;
+    ASSERT_EQ(table.GetCount(), MAX_HIGH_SCORES);
+    for (std::int16_t i = 0; i < MAX_HIGH_SCORES; ++i)
+        EXPECT_EQ(table.GetAt(i)->m_nSeconds, i + 1);
+}
+
+// Guards against a copy killed while saving the high scores leaving a torn table, in a file of
+// its own or in the shared store, or the temporary files of killed writers piling up.
+TEST(StoreProcesses, KilledSavesLeaveWholeTables)
+{
+    TempRegistry reg;
+    QDir(reg.Dir()).mkdir("shared");
+    const QString strShared = reg.Dir() + "/shared";
+    QFile(strShared + "/Kelvara.reg").open(QIODevice::WriteOnly);
+    for (const QString& strWhere : {reg.MachineFile(), "shared:" + strShared}) {
+        if (strWhere.startsWith("shared:"))
+            SetSharedStore(strShared, geteuid(), getegid());
+        int nLastGeneration = 0;
+        int nRounds = 0;
+        QElapsedTimer timer;
+        timer.start();
+        const QDeadlineTimer deadline(KILL_SECONDS * 1000);
+        for (; nRounds < KILL_ROUNDS && !deadline.hasExpired(); ++nRounds) {
+            KillWhenSaid({"scores", strWhere}, 20000);
+            CHighScoreTable table;
+            ASSERT_EQ(table.GetCount(), MAX_HIGH_SCORES) << qPrintable(strWhere) << nRounds;
+            const int nGeneration = table.GetAt(0)->m_nSeconds;
+            EXPECT_EQ(table.GetAt(MAX_HIGH_SCORES - 1)->m_nSeconds, nGeneration)
+                << qPrintable(strWhere) << nRounds;
+            EXPECT_GT(nGeneration, std::exchange(nLastGeneration, nGeneration))
+                << qPrintable(strWhere) << nRounds;
+        }
+        std::printf("%s: %d kill rounds in %.1f s\n", qPrintable(strWhere), nRounds,
+                    timer.elapsed() / 1000.0);
+        EXPECT_GE(nRounds, KILL_ROUNDS_AT_LEAST);
+        ASSERT_TRUE(CRegKey(HKEY_LOCAL_MACHINE, "HiScores").SetInt("H99", 1));
     }
+    EXPECT_EQ(QDir(reg.Dir()).entryList(QDir::Files), QStringList{"machine.reg"});
+    EXPECT_EQ(QDir(strShared).entryList(QDir::Files), QStringList{"Kelvara.reg"});
+}
+
+// Guards against the lock of a copy killed while it wrote holding up the next write, also when
+// the copy died before it could write its process id into the lock file.
+TEST(StoreProcesses, LockOfAKilledCopyIsTakenAtOnce)
+{
+    TempRegistry reg;
+    const QString strLock = reg.MachineFile() + ".lock";
+    KillWhenSaid({"hold", reg.MachineFile()}, 0);
+    ASSERT_TRUE(QFile::exists(strLock));
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_TRUE(CRegKey(HKEY_LOCAL_MACHINE, "Players\\Anna").SetInt("Dict", 1));
+    const qint64 nAfterKillMs = timer.elapsed();
+    EXPECT_LT(nAfterKillMs, 1000);
+
+    QFile empty(strLock);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.setFileTime(QDateTime::currentDateTime().addSecs(-1), QFileDevice::FileModificationTime);
+    empty.close();
+    timer.start();
+    EXPECT_TRUE(CRegKey(HKEY_LOCAL_MACHINE, "Players\\Anna").SetInt("Dict", 2));
+    const qint64 nEmptyMs = timer.elapsed();
+    EXPECT_LT(nEmptyMs, 1000);
+    std::printf("write after a killed lock holder: %lld ms; after an empty lock file: %lld ms\n",
+                static_cast<long long>(nAfterKillMs), static_cast<long long>(nEmptyMs));
 }

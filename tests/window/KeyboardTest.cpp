@@ -138,7 +138,8 @@ TEST_F(KeyboardTest, TheMenuKeyOpensTheFlagMenu)
 TEST_F(KeyboardTest, AKeyboardContextMenuRequestOpensTheFlagMenuNotTheCellsOwn)
 {
     const auto pOpened = EscapeNextMenu();
-    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(2, 2));
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                              Ctl(IDC_FIRST_LETTER)->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(Ctl(IDC_FIRST_LETTER), &request);
     EXPECT_TRUE(*pOpened);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
