@@ -2,6 +2,7 @@
 #include "appcore/AppCore.h"
 #include "dialogs/BaseDlg.h"
 #include "game/GameRound.h"
+#include "res/Resource.h"
 #include "store/PlayerSettings.h"
 
 #include <QApplication>
@@ -11,78 +12,149 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-// The menu in one line: popups in brackets, * for a check mark, ~ for a greyed item.
-static QString Describe(const QMenu& menu)
+namespace
 {
-    QStringList items;
-    for (const QAction* p : menu.actions())
-        items << (p->isSeparator() ? "-" : p->text()) + (p->isChecked() ? "*" : "") +
-                     (p->isEnabled() ? "" : "~") +
-                     (p->menu() ? "[" + Describe(*p->menu()) + "]" : "");
-    return items.join(u'|');
+
+constexpr int ENGLISH = 0;
+constexpr int DUTCH = 1;
+constexpr int LATIN = 8;
+constexpr int NO_TEMPLATE = 0;
+
+const QStringList DICTIONARIES = {"Deutsch",    "English", "Español",  "Esperanto",
+                                  "Français",   "Gaelic",  "Italiano", "Latinum",
+                                  "Nederlands", "Swahili", "-",        "Info..."};
+
+// The texts of a menu's items, "-" for a separator.
+QStringList Texts(const QMenu& menu)
+{
+    QStringList arTexts;
+    for (const QAction* pAction : menu.actions())
+        arTexts << (pAction->isSeparator() ? QStringLiteral("-") : pAction->text());
+    return arTexts;
 }
 
-// Each language's menu with the dictionaries (%1), the sound check (%2) and the added items (%3).
-const char* const MENUS[] = {
-    "&Dictionary[%1]|&Program[English*|Nederlands]|&Sound%2|-|&New Game|Hi&gh Scores...%3|-|"
-    "&Help...|&About...|-|E&xit",
-    "&Woordenboek[%1]|&Programma[English|Nederlands*]|&Geluid%2|-|&Nieuw spel|"
-    "Hoogste s&cores...%3|-|&Help...|&Over...|-|A&fsluiten"};
-const char* const DICTS = "Deutsch|English|Español|Esperanto|Français|Gaelic|Italiano|Latinum*|"
-                          "Nederlands|Swahili|-|Info...";
-enum { Dutch = 1, Sound = 2, Finished = 4, Shift = Qt::ShiftModifier, Ctrl = Qt::ControlModifier };
-
-// Guards against a wrong item, text, order, check mark or greying in any state of the program,
-// and a menu opening elsewhere or from the keys, a lost choice, or a focus rectangle.
-TEST(Flag, MenuFollowsTheProgramAndOpensBelowOnAPressWithItsChoiceReachingTheDialog)
+// The items of the menu and its popups, in order, whose state is as wanted.
+QStringList Items(const QMenu& menu, bool (QAction::*state)() const, bool bWanted)
 {
+    QStringList arTexts;
+    for (const QAction* pAction : menu.actions()) {
+        if (!pAction->isSeparator() && (pAction->*state)() == bWanted)
+            arTexts << pAction->text();
+        if (pAction->menu())
+            arTexts << Items(*pAction->menu(), state, bWanted);
+    }
+    return arTexts;
+}
+
+// A dialog that notes the commands it gets, with the flag button of a running Latin game.
+struct FlagTest : testing::Test {
     struct CommandDlg : CBaseDlg {
-        CommandDlg() : CBaseDlg(0) {}
-        bool OnCommand(int nId) override { return m_commands.append(nId), true; }
+        CommandDlg() : CBaseDlg(NO_TEMPLATE) {}
+        bool OnCommand(int nId) override
+        {
+            m_commands.append(nId);
+            return true;
+        }
         QList<int> m_commands;
     };
-
     struct ProbeButton : CFlagButton {
         using CFlagButton::CFlagButton, CFlagButton::initStyleOption;
     };
-    CGameRound game;
-    CPlayerSettings player(AppCore().m_nProgLang);
-    CommandDlg dlg;
-    auto* pButton = new ProbeButton(&dlg);
-    pButton->m_pGame = &game, pButton->m_pPlayer = &player, game.m_nDict = 8;
-    const std::tuple<int, const char*, const char*> cases[] = {
-        {Dutch | Shift | Ctrl | Finished, "", "|&Spieken...~|Woo&rd instellen..."},
-        {Shift, "", "|&Cheat..."},
-        {Sound | Ctrl, "*", "|Set Wo&rd..."}};
-    for (const auto& [nCase, pszSound, pszAdded] : cases) {
-        AppCore().m_nProgLang = nCase & Dutch, player.m_bSound = nCase & Sound;
-        game.m_bFinished = nCase & Finished;
-        QMenu menu;
-        EXPECT_TRUE(pButton->BuildFlagMenu(menu, Qt::KeyboardModifiers::fromInt(nCase & ~7)));
-        EXPECT_EQ(Describe(menu), QString(MENUS[nCase & Dutch]).arg(DICTS, pszSound, pszAdded));
+
+    FlagTest()
+    {
+        m_pButton->m_pGame = &m_game;
+        m_pButton->m_pPlayer = &m_player;
+        m_game.m_nDict = LATIN;
+        m_game.m_bFinished = false;
+    }
+    ~FlagTest() override { AppCore().m_nProgLang = ENGLISH; }
+    void Show()
+    {
+        m_pButton->setGeometry(20, 30, 24, 24);
+        m_dlg.show();
+        QApplication::setActiveWindow(&m_dlg);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_dlg));
     }
 
-    pButton->setGeometry(20, 30, 24, 24);
-    dlg.show(), QApplication::setActiveWindow(&dlg);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    CGameRound m_game;
+    CPlayerSettings m_player{AppCore().m_nProgLang}; // sound on
+    CommandDlg m_dlg;
+    ProbeButton* m_pButton = new ProbeButton(&m_dlg);
+    QMenu m_menu;
+};
+
+} // namespace
+
+TEST_F(FlagTest, ShiftAddsCheatAndTheChecksShowDictionaryAndLanguage)
+{
+    m_player.m_bSound = false;
+    ASSERT_TRUE(m_pButton->BuildFlagMenu(m_menu, Qt::ShiftModifier));
+    EXPECT_EQ(Texts(m_menu),
+              (QStringList{"&Dictionary", "&Program", "&Sound", "-", "&New Game", "Hi&gh Scores...",
+                           "&Cheat...", "-", "&Help...", "&About...", "-", "E&xit"}));
+    EXPECT_EQ(Texts(*m_menu.actions()[0]->menu()), DICTIONARIES);
+    EXPECT_EQ(Texts(*m_menu.actions()[1]->menu()), (QStringList{"English", "Nederlands"}));
+    EXPECT_EQ(Items(m_menu, &QAction::isChecked, true), (QStringList{"Latinum", "English"}));
+    EXPECT_EQ(Items(m_menu, &QAction::isEnabled, false), QStringList());
+}
+
+TEST_F(FlagTest, CtrlAddsSetWordAndSoundOnIsChecked)
+{
+    ASSERT_TRUE(m_pButton->BuildFlagMenu(m_menu, Qt::ControlModifier));
+    EXPECT_EQ(Texts(m_menu),
+              (QStringList{"&Dictionary", "&Program", "&Sound", "-", "&New Game", "Hi&gh Scores...",
+                           "Set Wo&rd...", "-", "&Help...", "&About...", "-", "E&xit"}));
+    EXPECT_EQ(Items(m_menu, &QAction::isChecked, true),
+              (QStringList{"Latinum", "English", "&Sound"}));
+}
+
+// Guards against an English menu in Dutch, or Cheat offered once the game is over.
+TEST_F(FlagTest, InDutchOnceTheGameIsOverCheatIsGreyed)
+{
+    AppCore().m_nProgLang = DUTCH;
+    m_game.m_bFinished = true;
+    m_player.m_bSound = false;
+    ASSERT_TRUE(m_pButton->BuildFlagMenu(m_menu, Qt::ShiftModifier | Qt::ControlModifier));
+    EXPECT_EQ(Texts(m_menu),
+              (QStringList{"&Woordenboek", "&Programma", "&Geluid", "-", "&Nieuw spel",
+                           "Hoogste s&cores...", "&Spieken...", "Woo&rd instellen...", "-",
+                           "&Help...", "&Over...", "-", "A&fsluiten"}));
+    EXPECT_EQ(Texts(*m_menu.actions()[0]->menu()), DICTIONARIES);
+    EXPECT_EQ(Items(m_menu, &QAction::isChecked, true), (QStringList{"Latinum", "Nederlands"}));
+    EXPECT_EQ(Items(m_menu, &QAction::isEnabled, false), QStringList{"&Spieken..."});
+}
+
+// Guards against a menu opening elsewhere or from the keys, a lost choice, or a button drawn down.
+TEST_F(FlagTest, EitherMouseButtonOpensTheMenuBelowAndTheChoiceReachesTheDialog)
+{
+    Show();
     QList<QPoint> menus; // where each menu opened; the first is left with "&Cheat..."
     QTimer closer;
     closer.callOnTimeout([&] {
-        if (auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
-            menus << pMenu->pos(),
-                QTest::keyClick(pMenu, menus.size() == 1 ? Qt::Key_C : Qt::Key_Escape);
+        auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!pMenu)
+            return;
+        menus << pMenu->pos();
+        QTest::keyClick(pMenu, menus.size() == 1 ? Qt::Key_C : Qt::Key_Escape);
     });
     closer.start(10);
-    QTest::mouseClick(pButton, Qt::LeftButton, Qt::ShiftModifier); // Cheat needs Shift
-    QTest::mouseClick(pButton, Qt::RightButton);
-    pButton->setFocus(), QTest::keyClick(pButton, Qt::Key_Space); // no menu from the keys
+    QTest::mouseClick(m_pButton, Qt::LeftButton, Qt::ShiftModifier); // Cheat needs Shift
+    QTest::mouseClick(m_pButton, Qt::RightButton);
+    m_pButton->setFocus();
+    QTest::keyClick(m_pButton, Qt::Key_Space);
     QTest::qWait(30);
-    EXPECT_EQ(menus, QList<QPoint>(2, pButton->mapToGlobal(QPoint(0, pButton->height()))));
-    EXPECT_TRUE(dlg.m_commands == QList<int>{1409} && !pButton->isDown());
+    EXPECT_EQ(menus, QList<QPoint>(2, m_pButton->mapToGlobal(QPoint(0, m_pButton->height()))));
+    EXPECT_EQ(m_dlg.m_commands, QList<int>{ID_CHEAT});
+    EXPECT_FALSE(m_pButton->isDown());
+}
+
+TEST_F(FlagTest, TheFocusShowsNoRectangle)
+{
+    Show();
+    m_pButton->setFocus();
+    ASSERT_TRUE(m_pButton->hasFocus());
     QStyleOptionButton option;
-    pButton->initStyleOption(&option);
-    QApplication::setActiveWindow(&dlg); // the menus took the activation with them
-    pButton->setFocus();
-    EXPECT_TRUE(pButton->hasFocus());
+    m_pButton->initStyleOption(&option);
     EXPECT_FALSE(option.state & QStyle::State_HasFocus);
 }
