@@ -133,6 +133,7 @@ TEST_F(PlayerDlgTest, ADoubleClickTakesItsEntry)
 TEST_F(PlayerDlgTest, NewOffersAnEmptyEditForTheNewPlayersName)
 {
     Click(&m_dlg, IDC_NEW);
+    EXPECT_EQ(Entries(), (QStringList{"anna", "Bob", "carl"}));
     EXPECT_EQ(Selected(), "");
     EXPECT_EQ(Typed(), "");
     EXPECT_EQ(Usable(), (QStringList{"list", "edit"}));
@@ -155,6 +156,7 @@ TEST_F(PlayerDlgTest, DeleteAsksAndRemovesTheClickedPlayerOnlyOnYes)
     QTest::keyClicks(m_dlg.focusWidget(), "Zed");
     ClickEntry("anna"); // replaces the typed name
     Click(&m_dlg, IDC_DELETE);
+    EXPECT_EQ(Entries(), (QStringList{"anna", "Bob", "carl"}));
     EXPECT_EQ(Selected(), "anna");
     EXPECT_EQ(Typed(), "anna");
     EXPECT_EQ(Usable(), (QStringList{"list", "New", "Delete", "OK"}));
