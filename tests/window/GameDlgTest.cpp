@@ -1,7 +1,5 @@
 #include "window/GameDlg.h"
 #include "appcore/AppCore.h"
-#include "dialogs/PlayerDlg.h"
-#include "game/GameRound.h"
 #include "platform/TickClock.h"
 #include "res/Resource.h"
 #include "store/HighScoreTable.h"
@@ -10,7 +8,7 @@
 #include "support/ModalDriver.h"
 #include "support/RecordingWavePlayer.h"
 #include "support/TempRegistry.h"
-#include "window/CommandTarget.h"
+#include "window/FakeApp.h"
 
 #include <QListWidget>
 #include <QTest>
@@ -28,23 +26,6 @@ constexpr int US_ENGLISH = 6; // without a word list no game runs
 const QString ABORT_GAME = QStringLiteral("Are you sure you want to abort the current game?");
 
 std::uint32_t g_dwNow = 0;
-
-// Stands in for the application: handles no command of its own and lets the player chooser
-// pick the next player, whose dictionary the game takes.
-struct FakeApp : CCommandTarget {
-    bool OnCmdMsg(int, QWidget*) override { return false; }
-    int SelectPlayer() override
-    {
-        CPlayerDlg dlg;
-        const int nResult = dlg.DoModal();
-        if (nResult == IDOK)
-            m_pPlayer->Load(dlg.m_strName);
-        m_pGame->m_nDict = m_pPlayer->m_nDict;
-        return nResult;
-    }
-    CPlayerSettings* m_pPlayer = nullptr;
-    CGameRound* m_pGame = nullptr;
-};
 
 // Anna's main window, English, opened without a game, with her sound on.
 struct GameDlgTest : testing::Test {
