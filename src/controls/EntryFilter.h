@@ -13,16 +13,6 @@ inline bool IsAsciiLetter(QChar ch)
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
-// A backslash would nest the player's registry key and a semicolon split their high score
-// record; slash and colon go with them.
-inline bool IsNameChar(QChar ch)
-{
-    return !QStringView(u"\\/:;").contains(ch);
-}
-
-// Longer names would not survive the store.
-constexpr int MAX_NAME_LENGTH = 50;
-
 // The character a key press types into a field, or null: moving keys, Delete, and Enter, Tab
 // and Escape (which belong to the dialog) type nothing, nor do Alt and Meta shortcuts.
 inline QChar TypedChar(const QKeyEvent& event)

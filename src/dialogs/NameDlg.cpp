@@ -21,17 +21,18 @@ void CNameEntryDlg::UpdateData(bool bSave)
 {
     if (!m_editName)
         return;
+    // A typed name is kept without the spaces at its ends; a stored one stays as it is.
     if (bSave)
-        m_strName = m_editName->text();
+        m_strName = IsEnteringName() ? CPlayerSettings::TrimmedName(m_editName->text())
+                                     : m_editName->text();
     else
         m_editName->setText(m_strName);
 }
 
-// Any name will do, even one of spaces; only an empty one is refused.
 void CNameEntryDlg::OnChangeName()
 {
     SafeUpdateData(true);
-    EnableItem(IDOK, !m_strName.isEmpty());
+    EnableItem(IDOK, CPlayerSettings::IsValidName(m_strName));
 }
 
 CNameDlg::CNameDlg(QWidget* pParent) : CNameEntryDlg(IDD_NAME, pParent) {}

@@ -5,7 +5,8 @@
 class CNameEdit;
 
 // What the name dialog and the player chooser share: the name edit 3001, exchanged with
-// m_strName, and an OK button that stays disabled while no name is typed.
+// m_strName, and an OK button that stays disabled while the typed name is one the store
+// would refuse.
 class CNameEntryDlg : public CBaseDlg
 {
     Q_OBJECT
@@ -18,6 +19,8 @@ protected:
     QWidget* CreateControl(const DlgItem& item, QWidget* pParent) override;
     void UpdateData(bool bSave) override;
     void OnChangeName();
+    // True while the edit holds a name the user types, rather than a stored one.
+    virtual bool IsEnteringName() const { return true; }
 
     CNameEdit* m_editName = nullptr; // owned by the dialog's widget tree
 };

@@ -97,7 +97,8 @@ void CPlayerDlg::UpdateControls()
     ShowItem(IDC_NEW, !m_bEntering);
     ShowItem(IDC_DELETE, !m_bEntering);
     EnableItem(IDC_DELETE, bHasName);
-    EnableItem(IDOK, bHasName);
+    // A stored name is taken as it is, even one the store would no longer accept.
+    EnableItem(IDOK, m_bEntering ? CPlayerSettings::IsValidName(m_strName) : bHasName);
 }
 
 bool CPlayerDlg::OnCommand(int nId)

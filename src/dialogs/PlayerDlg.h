@@ -19,6 +19,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    bool IsEnteringName() const override { return m_bEntering; }
 
 private:
     void KeepListAboveButtons();

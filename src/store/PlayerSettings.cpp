@@ -15,19 +15,6 @@ CRegKey PlayerKey(const QString& strName)
     return CRegKey(PLAYERS.hRoot, PLAYERS.subKey + QLatin1Char('\\') + strName);
 }
 
-bool IsForbiddenInName(QChar c)
-{
-    switch (c.category()) {
-    case QChar::Other_Control:
-    case QChar::Other_Format:
-    case QChar::Separator_Line:
-    case QChar::Separator_Paragraph:
-        return true;
-    default:
-        return QStringView(u"\\/:;").contains(c);
-    }
-}
-
 CRegKey PlayersKey()
 {
     return CRegKey(PLAYERS.hRoot, PLAYERS.subKey);
@@ -78,7 +65,20 @@ bool CPlayerSettings::IsValidName(const QString& strName)
 {
     const QString strTrimmed = TrimmedName(strName);
     return !strTrimmed.isEmpty() && strTrimmed.size() <= MAX_NAME_LENGTH &&
-           std::none_of(strTrimmed.begin(), strTrimmed.end(), IsForbiddenInName);
+           std::all_of(strTrimmed.begin(), strTrimmed.end(), IsNameChar);
+}
+
+bool CPlayerSettings::IsNameChar(QChar ch)
+{
+    switch (ch.category()) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return false;
+    default:
+        return !QStringView(u"\\/:;").contains(ch);
+    }
 }
 
 QString CPlayerSettings::TrimmedName(const QString& strName)

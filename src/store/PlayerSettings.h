@@ -24,6 +24,8 @@ public:
     // ends are trimmed, no control, format or line-separating character, and none of \ / : ;
     // which would nest a key or break a high score record.
     static bool IsValidName(const QString& strName);
+    // Whether a name may hold the character at all.
+    static bool IsNameChar(QChar ch);
     // The name as it is stored: without the spaces at both ends.
     static QString TrimmedName(const QString& strName);
 

@@ -162,6 +162,16 @@ TEST(NameField, PasteIsFilteredAndCutAtFiftyCharacters)
     EXPECT_EQ(name.text(), "Joanna" + QString(44, u'y'));
 }
 
+// Guards against a pasted line break or tab that shows a name as two clipped lines and
+// that the store would refuse.
+TEST(NameField, PasteDropsLineBreaksTabsAndOtherControlCharacters)
+{
+    CNameEdit name;
+    QApplication::clipboard()->setText(QStringLiteral("An\nn\tB\u2028o\u200bb"));
+    name.paste();
+    EXPECT_EQ(name.text(), "AnnBob");
+}
+
 TEST(WordField, LetsInLettersAndBackspaceOnlyTypedOrPasted)
 {
     CWordEdit word;
