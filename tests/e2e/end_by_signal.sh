@@ -11,13 +11,11 @@ FIRST_WORD=$(realpath "$2")
 OUT=$(realpath "$3")
 source "$(dirname "$0")/x11_session.sh"
 
-FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
-[ -n "$FAKETIME_LIB" ] || { echo "e2e skipped: no libfaketime (make deps installs it)"; exit 77; }
 SEED=1767225600 # 2026-01-01 00:00:00 UTC
 WORD=$("$FIRST_WORD" "$SEED" 0) || fail "no first word for dictionary 0"
 
-start_program LD_PRELOAD="$FAKETIME_LIB" FAKETIME="2026-01-01 00:00:00" \
-    FAKETIME_DONT_FAKE_MONOTONIC=1 TZ=UTC
+frozen_clock "$SEED"
+start_program "${FROZEN_CLOCK[@]}"
 choose_english_and_name Signal
 last=$HEIGHT
 xdotool type --delay 60 "$WORD" && xdotool key Return

@@ -15,7 +15,7 @@ fail() {
     exit 1
 }
 cleanup() {
-    [ -n "$PROG_PID" ] && kill -TERM "$PROG_PID" 2>/dev/null
+    for pid in $PROG_PID ${OTHER_PIDS:-}; do kill -TERM "$pid" 2>/dev/null; done
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$TMP"
@@ -66,22 +66,30 @@ expect_value() {
 }
 
 # Starts the virtual X server and the program in it; extra arguments go before the program,
-# e.g. "env VAR=value".
-start_program() {
+# as VAR=value settings of its environment.
+start_display() {
     mkdir -p "$TMP"/{home,config,data,cache} "$OUT" && mkdir -m 700 "$TMP"/runtime
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$TMP/display" 2>"$TMP/xvfb.log" &
     XVFB_PID=$!
     wait_for "virtual X server" test -s "$TMP/display"
     export DISPLAY=:$(<"$TMP/display")
+}
 
+# Starts (another copy of) the program on that display; PROG_PID names the newest copy.
+launch_program() {
     # Empty home and XDG folders, no session bus, no Wayland.
     env -i PATH="$PATH" LANG=C.UTF-8 DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb HOME="$TMP/home" \
         XDG_CONFIG_HOME="$TMP/config" XDG_DATA_HOME="$TMP/data" XDG_CACHE_HOME="$TMP/cache" \
-        XDG_RUNTIME_DIR="$TMP/runtime" "$@" timeout 110 "$PROGRAM" >"$TMP/program.log" 2>&1 &
+        XDG_RUNTIME_DIR="$TMP/runtime" "$@" timeout 110 "$PROGRAM" >>"$TMP/program.log" 2>&1 &
     PROG_PID=$!
 }
 
-# Waits for the program to end by itself and checks it said nothing.
+start_program() {
+    start_display
+    launch_program "$@"
+}
+
+# Waits for the program (copy PROG_PID) to end by itself and checks it said nothing.
 expect_ended() {
     local deadline=$((SECONDS + WAIT))
     while running "$PROG_PID"; do
@@ -109,6 +117,17 @@ choose_english_and_name() {
     MAIN_WIN=$FOUND
     geometry "$MAIN_WIN"
     focus "$MAIN_WIN"
+}
+
+# Sets FROZEN_CLOCK to the environment settings that hold the program's wall clock at Unix
+# time $1 (libfaketime), so that its first secret word is the one kelvara_first_word names
+# for that second; its monotonic clocks, and so its timers, run on. Skips the run without it.
+frozen_clock() {
+    local lib
+    lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
+    [ -n "$lib" ] || { echo "e2e skipped: no libfaketime (make deps installs it)"; exit 77; }
+    FROZEN_CLOCK=(LD_PRELOAD="$lib" "FAKETIME=$(date -u -d "@$1" '+%Y-%m-%d %H:%M:%S')"
+        FAKETIME_DONT_FAKE_MONOTONIC=1 TZ=UTC)
 }
 
 SETTINGS='HKEY_CURRENT_USER\Software\Torvane\Kelvara\Settings'
