@@ -62,7 +62,6 @@ TEST_F(DictionaryDlgTest, OffersTheDictionariesByNativeNameOpeningOnTheCurrentOn
               (QStringList{"Deutsch", "English", "Español", "Esperanto", "Français", "Gaelic",
                            "Italiano", "Latinum", "Nederlands", "Swahili"}));
     EXPECT_EQ(Selected(), "English");
-    EXPECT_EQ(m_dlg.focusWidget(), m_dlg.m_listDict);
     const QStringList arWords = Texts(m_dlg.m_listWords);
     EXPECT_GT(arWords.size(), 100);
     EXPECT_EQ(arWords.value(0), arWords.value(0).toUpper());
@@ -90,7 +89,6 @@ TEST_F(DictionaryDlgTest, AnotherSelectionShowsItsWordsAndNamesItsCommand)
     m_dlg.m_listDict->setCurrentRow(0);
     ASSERT_EQ(Selected(), "Deutsch");
     EXPECT_EQ(m_dlg.GetSelectedCommand(), IDR_FIRST_DICTIONARY + GERMAN);
-    EXPECT_EQ(m_dlg.m_listWords->count(), arGerman.size());
     EXPECT_EQ(Texts(m_dlg.m_listWords).value(0), arGerman.value(0));
     EXPECT_EQ(m_dlg.focusWidget(), m_dlg.m_listDict);
 }
