@@ -13,7 +13,7 @@ class CAboutDlg : public CBaseDlg
 public:
     explicit CAboutDlg(QWidget* pParent = nullptr);
 
-    CHyperLink* m_link = nullptr; // control 3011, owned by the dialog
+    CHyperLink* m_link = nullptr; // IDC_LINK, owned by the dialog
 
 protected:
     QWidget* CreateControl(const DlgItem& item, QWidget* pParent) override;

@@ -45,6 +45,10 @@ void CDictionaryDlg::FillDictionaryList()
         if (nDict == m_nDict)
             m_listDict->setCurrentItem(pItem);
     }
+    // A list that takes the focus with nothing current makes its first entry current; for a
+    // dictionary it does not list, nothing is to be selected until the player picks one.
+    if (!m_listDict->currentItem())
+        m_listDict->setCurrentIndex(QModelIndex());
 }
 
 void CDictionaryDlg::Refresh()

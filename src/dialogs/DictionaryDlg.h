@@ -19,8 +19,8 @@ public:
 
     int m_nDict = -1; // -1 while no dictionary is selected
     bool m_bLower = false;
-    QListWidget* m_listDict = nullptr;  // control 3006
-    QListWidget* m_listWords = nullptr; // control 3007
+    QListWidget* m_listDict = nullptr;  // IDC_DICTIONARIES
+    QListWidget* m_listWords = nullptr; // IDC_WORDS
     int m_nWords = 0;
 
 protected:

@@ -14,7 +14,7 @@ public:
 
     bool OnCommand(int nId) override;
 
-    QTreeWidget* m_list = nullptr;       // control 3013
+    QTreeWidget* m_list = nullptr;       // IDC_SCORES
     CHighScoreTable* m_pTable = nullptr; // not owned
 
 protected:

@@ -4,7 +4,7 @@
 
 class CNameEdit;
 
-// What the name dialog and the player chooser share: the name edit 3001, exchanged with
+// What the name dialog and the player chooser share: the name edit IDC_NAME, exchanged with
 // m_strName, and an OK button that stays disabled while the typed name is one the store
 // would refuse.
 class CNameEntryDlg : public CBaseDlg

@@ -12,7 +12,7 @@ public:
     explicit CSetWordDlg(QWidget* pParent = nullptr);
 
     QString m_strWord;
-    CWordEdit* m_editWord = nullptr; // control 3012
+    CWordEdit* m_editWord = nullptr; // IDC_WORD
 
 protected:
     QWidget* CreateControl(const DlgItem& item, QWidget* pParent) override;
