@@ -167,6 +167,9 @@ void CGameDlg::RecordInitialSize()
     m_nInitClientHeight = static_cast<std::int16_t>(height());
     m_nInitWindowHeight = static_cast<std::int16_t>(height());
     m_nInitWindowWidth = static_cast<std::int16_t>(width());
+    // The window grows at the bottom, a row a guess: what it showed before stays where it was
+    // and needs no painting again.
+    setAttribute(Qt::WA_StaticContents);
 }
 
 void CGameDlg::ResetEntryRow()
