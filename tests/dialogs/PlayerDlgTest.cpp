@@ -6,6 +6,7 @@
 #include "support/TempRegistry.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -76,26 +77,33 @@ struct PlayerDlgTest : testing::Test {
 
 } // namespace
 
-// Guards against a name dialog that can be cancelled, takes an empty name or hides the last one.
+// Guards against a name dialog that can be cancelled, takes an empty name or one of only spaces,
+// refuses one of fifty characters, keeps the spaces at a name's ends or hides the last one.
+// setText puts a name in whole, the way a paste or an input method would.
 TEST(NameDlg, NeedsANameAndOffersTheLastPlayer)
 {
     LastPlayerAnn registry;
     CNameDlg dlg;
     dlg.Create();
     dlg.show();
-    QWidget* pEdit = dlg.GetDlgItem(IDC_NAME);
+    auto* pEdit = qobject_cast<QLineEdit*>(dlg.GetDlgItem(IDC_NAME));
     ASSERT_EQ(dlg.focusWidget(), pEdit);
-    EXPECT_EQ(pEdit->property("selectedText").toString(), "Ann");
+    EXPECT_EQ(pEdit->selectedText(), "Ann");
     QTest::keyClick(pEdit, Qt::Key_Delete);
     EXPECT_FALSE(dlg.GetDlgItem(IDOK)->isEnabled());
     QTest::keyClick(pEdit, Qt::Key_Return); // without a name
     QTest::keyClick(pEdit, Qt::Key_Escape);
     dlg.close();
     EXPECT_TRUE(dlg.isVisible());
-    QTest::keyClicks(pEdit, "Zoe");
+    pEdit->setText(QStringLiteral("   "));
+    EXPECT_FALSE(dlg.GetDlgItem(IDOK)->isEnabled());
+    pEdit->setText(QString(50, u'x'));
+    EXPECT_TRUE(dlg.GetDlgItem(IDOK)->isEnabled());
+    pEdit->clear();
+    QTest::keyClicks(pEdit, "  Zoe Lee ");
     QTest::keyClick(pEdit, Qt::Key_Return);
     EXPECT_EQ(dlg.result(), IDOK);
-    EXPECT_EQ(dlg.m_strName, "Zoe");
+    EXPECT_EQ(dlg.m_strName, "Zoe Lee");
 }
 
 // Guards against case-sensitive order, a list over OK, or a preselection that renames the player.
