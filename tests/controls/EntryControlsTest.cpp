@@ -151,25 +151,21 @@ TEST(NameField, DropsTheCharactersThatWouldBreakTheStore)
     EXPECT_EQ(name.selectedText(), "abcde");
 }
 
+// Guards against a pasted character that the store would refuse, a line break or tab that
+// shows a name as two clipped lines, or a paste that runs past fifty characters.
 TEST(NameField, PasteIsFilteredAndCutAtFiftyCharacters)
 {
     CNameEdit name;
-    QApplication::clipboard()->setText(QStringLiteral("Jo/an;na\\:"));
-    name.paste();
-    EXPECT_EQ(name.text(), "Joanna");
-    QApplication::clipboard()->setText(QString(60, u'y'));
-    name.paste();
-    EXPECT_EQ(name.text(), "Joanna" + QString(44, u'y'));
-}
-
-// Guards against a pasted line break or tab that shows a name as two clipped lines and
-// that the store would refuse.
-TEST(NameField, PasteDropsLineBreaksTabsAndOtherControlCharacters)
-{
-    CNameEdit name;
-    QApplication::clipboard()->setText(QStringLiteral("An\nn\tB\u2028o\u200bb"));
-    name.paste();
-    EXPECT_EQ(name.text(), "AnnBob");
+    const std::pair<QString, QString> pastes[] = {
+        // each onto what the last left
+        {"Jo/an;na\\:", "Joanna"},
+        {"B\no\tb\u2028b\u200by", "JoannaBobby"},
+        {QString(60, u'y'), "JoannaBobby" + QString(39, u'y')}};
+    for (const auto& [strClip, strName] : pastes) {
+        QApplication::clipboard()->setText(strClip);
+        name.paste();
+        EXPECT_EQ(name.text(), strName) << strClip.toStdString();
+    }
 }
 
 TEST(WordField, LetsInLettersAndBackspaceOnlyTypedOrPasted)
