@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace
 {
 
@@ -98,21 +100,17 @@ TEST_F(KeyboardTest, LettersTypedAfterTheFlagMenuStillScoreAGuess)
     EXPECT_EQ(m_dlg.Rows().size(), 1);
 }
 
-TEST_F(KeyboardTest, AClickOnThePlayerButtonLeavesTheFocusInItsCell)
+// The player button and the dialogs the menu leads to give the focus back to the cell that had
+// it.
+TEST_F(KeyboardTest, TheFocusComesBackToItsCellAfterThePlayerButtonAndEachDialogOfTheMenu)
 {
-    Type("ab");
-    WhenModal([](QWidget* pChooser) { QTest::keyClick(pChooser, Qt::Key_Escape); });
-    QTest::mouseClick(Ctl(IDC_PLAYER), Qt::LeftButton);
-    EXPECT_EQ(Focused(), Ctl(IDC_FIRST_LETTER + 2));
-}
-
-// The dialogs the menu leads to give the focus back to the cell that had it.
-TEST_F(KeyboardTest, TheFocusComesBackToItsCellAfterEachDialogOfTheMenu)
-{
-    for (const int nCommand : {ID_DICTIONARY_INFO, ID_CHEAT, ID_SET_WORD}) {
+    for (const int nCommand : {IDC_PLAYER, ID_DICTIONARY_INFO, ID_CHEAT, ID_SET_WORD}) {
         Type("a");
         WhenModal([](QWidget* pDlg) { QTest::keyClick(pDlg, Qt::Key_Escape); });
-        m_dlg.OnCommand(nCommand);
+        if (nCommand == IDC_PLAYER)
+            QTest::mouseClick(Ctl(IDC_PLAYER), Qt::LeftButton); // a click, not just the command
+        else
+            m_dlg.OnCommand(nCommand);
         EXPECT_EQ(Focused(), Ctl(IDC_FIRST_LETTER + 1)) << nCommand;
         Activate();
         QTest::keyClick(Focused(), Qt::Key_Backspace);
@@ -127,29 +125,27 @@ TEST_F(KeyboardTest, TabStillReachesTheGoButton)
     EXPECT_EQ(Focused(), Ctl(IDOK));
 }
 
-TEST_F(KeyboardTest, TheMenuKeyOpensTheFlagMenu)
+// Guards against a menu key that opens nothing, or that opens the cell's own menu as well. X11
+// delivers the Menu key as a context menu request to the focused cell.
+TEST_F(KeyboardTest, TheMenuKeysOpenTheFlagMenuNotTheCellsOwn)
 {
-    const auto pOpened = EscapeNextMenu();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Menu);
-    EXPECT_TRUE(*pOpened);
-}
-
-// X11 delivers the Menu key as a context menu request to the focused cell.
-TEST_F(KeyboardTest, AKeyboardContextMenuRequestOpensTheFlagMenuNotTheCellsOwn)
-{
-    const auto pOpened = EscapeNextMenu();
-    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(2, 2),
-                              Ctl(IDC_FIRST_LETTER)->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(Ctl(IDC_FIRST_LETTER), &request);
-    EXPECT_TRUE(*pOpened);
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-}
-
-TEST_F(KeyboardTest, ShiftF10OpensTheFlagMenu)
-{
-    const auto pOpened = EscapeNextMenu();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_TRUE(*pOpened);
+    QWidget* pCell = Ctl(IDC_FIRST_LETTER);
+    const std::pair<const char*, std::function<void()>> inputs[] = {
+        {"Menu", [pCell] { QTest::keyClick(pCell, Qt::Key_Menu); }},
+        {"Shift+F10", [pCell] { QTest::keyClick(pCell, Qt::Key_F10, Qt::ShiftModifier); }},
+        {"context menu request", [pCell] {
+             QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                                       pCell->mapToGlobal(QPoint(2, 2)));
+             QApplication::sendEvent(pCell, &request);
+         }}};
+    for (const auto& [pszInput, input] : inputs) {
+        Activate();
+        pCell->setFocus();
+        const auto pOpened = EscapeNextMenu();
+        input();
+        EXPECT_TRUE(*pOpened) << pszInput;
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << pszInput;
+    }
 }
 
 TEST_F(KeyboardTest, SpaceOnTheFlagButtonOpensNothing)
@@ -199,8 +195,8 @@ TEST_F(KeyboardTest, TheMenuShowsTheKeysOfNewGameAndHelp)
     EXPECT_EQ(shortcuts, (QStringList{"F2", "F1"}));
 }
 
-// Guards against a long name pushing the clock out of the player button.
-TEST_F(KeyboardTest, ALongNameIsCutShortAndTheTimeStillShows)
+// Guards against a long name pushing the clock out of the player button, or cut short in its tip.
+TEST_F(KeyboardTest, ALongNameIsCutShortAndTheTimeStillShowsWithTheWholeNameInTheTip)
 {
     m_player.m_strName = QString(50, u'W');
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2); // a new game shows the clock
@@ -208,11 +204,6 @@ TEST_F(KeyboardTest, ALongNameIsCutShortAndTheTimeStillShows)
     EXPECT_TRUE(strText.endsWith(" - 0:00")) << strText.toStdString();
     EXPECT_LE(QFontMetrics(Ctl(IDC_PLAYER)->font()).horizontalAdvance(strText),
               Ctl(IDC_PLAYER)->width());
-}
-
-TEST_F(KeyboardTest, ThePlayerButtonsTipHasTheWholeName)
-{
-    m_player.m_strName = QString(50, u'W');
     WhenModal([](QWidget* pChooser) { QTest::keyClick(pChooser, Qt::Key_Escape); });
     CRegKey(HKEY_LOCAL_MACHINE, QStringLiteral("Players\\") + m_player.m_strName)
         .SetInt(QStringLiteral("Dict"), 0);
