@@ -1,11 +1,10 @@
 #include "HighScoreTable.h"
-#include "FullDisk.h"
 #include "GameRound.h"
 #include "PlayerSettings.h"
 #include "RegKey.h"
+#include "StoreTestFiles.h"
 #include "TempRegistry.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 static const CRegKey HISCORES(HKEY_LOCAL_MACHINE, "HiScores");
@@ -94,9 +93,7 @@ TEST(HighScoreTable, GameThatCouldNotBeStoredIsNotAPlaceAndIsKept)
     }
     EXPECT_EQ(Entries(table), "40/5 50/5 99/5");
     EXPECT_EQ(Offer(table, 45, 5), 2);
-    QFile file(reg.MachineFile());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
+    const QByteArray text = ReadAll(reg.MachineFile());
     EXPECT_TRUE(text.contains("\"H01\"=\"40;5;Anna;-1;WORD\""));
     EXPECT_TRUE(text.contains("\"H04\"=\"99;5;Anna;-1;WORD\""));
 }

@@ -1,28 +1,18 @@
-#include "FullDisk.h"
 #include "RegKey.h"
 #include "RegistryLocation.h"
+#include "StoreTestFiles.h"
 #include "TempRegistry.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 static const CRegKey SETTINGS(HKEY_CURRENT_USER, "Settings");
 static const QByteArray SECTION = "[HKEY_CURRENT_USER\\Software\\Torvane\\Kelvara\\Settings]\n";
 
-static const auto ReadAll = [](const QString& strPath) {
-    QFile file(strPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-};
-static const auto WriteAll = [](const QString& strPath, const QByteArray& data) { // as an editor
-    QSaveFile file(strPath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(data) == data.size() &&
-                file.commit());
-};
 
 // Guards against a file a person cannot read or edit by hand, or that loses unknown values.
 TEST(StoreFile, ReadsAndEditsLikeARegistryExport)
