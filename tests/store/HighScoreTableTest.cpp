@@ -63,22 +63,6 @@ TEST(HighScoreTable, PlacesStoresAndLoadsGames)
     EXPECT_EQ(HISCORES.EnumValues(), 12); // not rewritten
 }
 
-// Guards against a copy that ranks its game into the table it loaded at start and so drops
-// what another copy stored since, or clears only what it had loaded.
-TEST(HighScoreTable, CopiesWorkOnTheTableAsStoredNow)
-{
-    TempRegistry reg;
-    CHighScoreTable first;
-    CHighScoreTable second;
-    EXPECT_EQ(Offer(first, 50, 5), 1);
-    EXPECT_EQ(Offer(second, 40, 5, "  Bob  "), 1);
-    EXPECT_EQ(Entries(first), "40/5 50/5");
-    EXPECT_EQ(first.GetAt(0)->m_strName, "Bob"); // stored as the name rule trims it
-    Offer(second, 60, 5);
-    first.ClearAll();
-    EXPECT_EQ(Entries(second), "");
-}
-
 // Guards against a game announced as stored although the store could not be written, and
 // against losing it: it shows, and the next write that succeeds stores it.
 TEST(HighScoreTable, GameThatCouldNotBeStoredIsNotAPlaceAndIsKept)
