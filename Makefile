@@ -90,7 +90,8 @@ install: deps
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD)
 	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt >$(BUILD)/kelvara-installed.txt
 
-# Removes what the last install from $(BUILD) added; the players and high scores stay.
+# Removes what the last install from $(BUILD) added, the shared store with its players and high
+# scores too (as a purge of the package does).
 uninstall:
 	sh packaging/uninstall.sh $(BUILD)/kelvara-installed.txt
 
@@ -101,10 +102,14 @@ package: deps
 	cmake --build $(PKG_BUILD) -j$(JOBS)
 	cd $(PKG_BUILD) && cpack
 
-# Installs, uses and removes the package in a throw-away Debian 12 root (debootstrap, root
-# rights, network; several minutes).
-test-package: package
-	$(SUDO) bash tests/install/package_round_trip.sh $(PKG_BUILD)/kelvara_*.deb
+# Installs, uses, attacks and removes the package in a throw-away Debian 12 root (debootstrap,
+# root rights, network; several minutes). The store writer of the process tests kills itself
+# into the shared store there.
+test-package: package $(BUILD)/CMakeCache.txt
+	@$(call install-missing,debootstrap)
+	cmake --build $(BUILD) -j$(JOBS) --target kelvara_store_writer
+	$(SUDO) bash tests/install/package_round_trip.sh $(PKG_BUILD)/kelvara_*.deb \
+	    $(BUILD)/tests/store/kelvara_store_writer
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

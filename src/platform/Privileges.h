@@ -5,8 +5,8 @@
 
 // An installed copy is setgid games, so that all users share the players and high scores in
 // /var/games/kelvara. It runs with the user's own group and takes the games group back from the
-// saved set-group-ID only while it writes that store: no program it starts inherits the group,
-// and it loads no code from where the user could point it.
+// saved set-group-ID only to open that store's files for writing: no program it starts inherits
+// the group, and it loads no code from where the user could point it.
 
 // Call first in main, before Qt exists. Started setgid, the program keeps only the environment
 // variables below and no command-line options, for both can make Qt or the libraries under it

@@ -17,17 +17,6 @@ const QLatin1String BINARY_PREFIX("hex:");
 const QLatin1String TYPED_PREFIX("hex(");
 constexpr int DWORD_DIGITS = 8;
 
-// A registry editor exports UTF-16 with a byte-order mark; Kelvara writes UTF-8. The decoder
-// drops the mark.
-QStringConverter::Encoding EncodingOf(const QByteArray& text)
-{
-    if (text.startsWith("\xff\xfe"))
-        return QStringConverter::Utf16LE;
-    if (text.startsWith("\xfe\xff"))
-        return QStringConverter::Utf16BE;
-    return QStringConverter::Utf8;
-}
-
 bool IsHexDigit(QChar c)
 {
     const char16_t u = c.unicode();
@@ -183,9 +172,15 @@ void FormatKey(const CRegNode& key, const QString& strPath, QString& strOut)
 
 bool ParseRegFile(const QByteArray& text, const QString& strRootName, CRegNode& root)
 {
-    QStringDecoder decoder(EncodingOf(text), QStringDecoder::Flag::Stateless);
-    const QString strText = decoder.decode(text);
-    bool bClean = !decoder.hasError();
+    // A registry editor exports UTF-16 with a byte-order mark; Kelvara writes UTF-8. The decoder
+    // drops the mark.
+    QStringDecoder decoder(QStringConverter::encodingForData(text).value_or(QStringConverter::Utf8),
+                           QStringDecoder::Flag::Stateless);
+    QString strText = decoder.decode(text);
+    bool bClean = !decoder.hasError() && strText.isValidUtf16();
+    // Broken UTF-16 leaves lone surrogates, which UTF-8 cannot hold: read them as written.
+    if (!strText.isValidUtf16())
+        strText = QString::fromUtf8(strText.toUtf8());
 
     CRegNode* pKey = nullptr;
     for (QStringView line : QStringView(strText).split(QLatin1Char('\n'))) {

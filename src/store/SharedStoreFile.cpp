@@ -148,18 +148,24 @@ CSharedStoreFile::~CSharedStoreFile()
 }
 
 // Without the lock a reader may meet a copy being written; it takes the newest whole one.
+// The copies are checked again only when the file changed.
 bool CSharedStoreFile::Read(QByteArray& text, bool& bTorn)
 {
     const int fd = m_nLocked >= 0 ? m_nLocked : m_pFolder->OpenFile(STORE_FILE, O_RDONLY);
-    const bool bRead = fd >= 0 && ReadWhole(fd, m_lastRead);
+    QByteArray file;
+    const bool bRead = fd >= 0 && ReadWhole(fd, file);
     if (fd >= 0 && fd != m_nLocked)
         close(fd);
     if (!bRead)
-        m_lastRead.clear();
-    m_newest = FindNewestTable(m_lastRead);
+        return false;
+    if (!m_bFound || file != m_lastRead) {
+        m_lastRead = file;
+        m_newest = FindNewestTable(m_lastRead);
+        m_bFound = true;
+    }
     text = m_newest.text;
     bTorn = m_newest.bTorn;
-    return bRead;
+    return true;
 }
 
 // The lock is on the store file itself: there is no lock file that anyone could make first,

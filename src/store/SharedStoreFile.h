@@ -57,5 +57,6 @@ private:
     const std::shared_ptr<const CSharedFolder> m_pFolder;
     int m_nLocked = -1;
     QByteArray m_lastRead;
-    CStoreTable m_newest;
+    CStoreTable m_newest; // in m_lastRead
+    bool m_bFound = false;
 };

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary DESTDIR and checks the tree a desktop sees, then
 # removes it again. Guards against a missing or invalid menu entry, metainfo or icon, a
-# program installed setgid without the group games, and an uninstall that leaves files or
-# takes the players and high scores with it.
+# program installed setgid without the group games, a shared store in which a user could
+# add, replace or read more than the store shows, and an uninstall that leaves files.
 # Usage: check_install.sh BUILD_DIR PROGRAM MODULE_DIR DATA_DIR UNINSTALL_SCRIPT (installed paths)
 set -uo pipefail
 
@@ -40,23 +40,27 @@ done
 # Every user may run and read everything; only the program and the store carry the group.
 bad=$(find "$DEST" -mindepth 1 -path "$DEST/var" -prune -o \( -perm /022 -o ! -perm -444 \) -print)
 [ -z "$bad" ] || fail "files writable by others or unreadable: $bad"
-mode() { stat -c '%a %G' "$1"; }
+mode() { stat -c '%a %U:%G' "$1"; }
 if [ "$(id -u)" = 0 ] && getent group games >/dev/null; then
-    [ "$(mode "$DEST$PROGRAM")" = "2755 games" ] || fail "program is $(mode "$DEST$PROGRAM"), not setgid games"
-    [ "$(mode "$DEST/var/games/kelvara")" = "2775 games" ] || fail "store folder is $(mode "$DEST/var/games/kelvara")"
+    for expected in "2755 $PROGRAM" "755 /var/games/kelvara" "664 /var/games/kelvara/Kelvara.reg" \
+        "660 /var/games/kelvara/Kelvara.reg.bak"; do
+        path=$DEST${expected#* }
+        [ "$(mode "$path")" = "${expected%% *} root:games" ] || fail "${expected#* } is $(mode "$path")"
+    done
+    [ "$(ls -A "$DEST/var/games/kelvara" | tr '\n' ' ')" = "Kelvara.reg Kelvara.reg.bak " ] ||
+        fail "the store folder holds $(ls -A "$DEST/var/games/kelvara")"
 else
     [ ! -g "$DEST$PROGRAM" ] || fail "program is setgid $(mode "$DEST$PROGRAM") without the group games"
 fi
 [ -z "$(find "$DEST" -path "$DEST/var" -prune -o -perm /2000 -type f ! -path "$DEST$PROGRAM" -print)" ] ||
     fail "setgid files besides the program"
 
-# Uninstall takes all it added and leaves the store and what it holds.
-[ -d "$DEST/var/games/kelvara" ] && echo stored >"$DEST/var/games/kelvara/Kelvara.reg"
+# Uninstall takes all it added, the shared store included.
 sh "$UNINSTALL" "$DEST.list" || fail "uninstall failed"
-left=$(find "$DEST" -type f ! -path "$DEST/var/*")
+left=$(find "$DEST" -type f)
 [ -z "$left" ] || fail "uninstall left $left"
-[ -d "$DEST$MODULE_DIR" ] && fail "uninstall left $MODULE_DIR"
-[ ! -d "$DEST/var/games/kelvara" ] || [ -f "$DEST/var/games/kelvara/Kelvara.reg" ] ||
-    fail "uninstall took the stored data"
+for folder in "$MODULE_DIR" /var/games/kelvara; do
+    [ -d "$DEST$folder" ] && fail "uninstall left $folder"
+done
 ((FAILED == 0)) && echo "install PASSED: tree checked, validated and removed"
 exit $FAILED

@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
-# package_round_trip.sh KELVARA.deb: installs the package in a throw-away Debian 12 root, plays
-# a first start there as two users under a hostile environment, then removes and purges it.
-# Guards against a package that cannot be installed with its dependencies, that does not
-# make the program setgid games and the store shared, that lets the environment choose
-# Qt's plugins while setgid, that keeps the games group in effect, that removal takes the
-# players and scores, or that purge leaves them. Needs root, debootstrap and the network.
+# package_round_trip.sh KELVARA.deb STORE_WRITER: installs the package in a throw-away Debian 12
+# root, plays a first start there as two users under a hostile environment, makes each attack on
+# the shared store that a review found, kills a writer of the store at random moments, then
+# removes and purges the package. STORE_WRITER is the process tests' second copy (tests/store).
+# Guards against a package that cannot be installed with its dependencies, that does not make
+# the program setgid games and the store shared, that lets the environment choose Qt's plugins
+# while setgid, that keeps the games group in effect; against a user who writes with the group
+# outside the store, takes its lock from everyone, owns its file, or has it follow a symlink;
+# against a torn table after a kill; and against a removal that takes the players and scores, or
+# a purge that leaves them. Needs root, debootstrap and the network to the Debian mirror that
+# this machine's apt uses.
 set -uo pipefail
 
 DEB=$(realpath "$1")
+WRITER=$(realpath "$2")
 BASE=/tmp/fresh-bookworm-base.tar # shared with the newcomer check, made once
 ROOT=$(mktemp -d /tmp/kelvara-package-root.XXXX)
 LOG=/tmp/kelvara-package.log
+STORE=/var/games/kelvara
+KILL_ROUNDS=60
 cleanup() {
     umount "$ROOT/dev/pts" "$ROOT/dev" "$ROOT/proc" 2>/dev/null
     rm -rf --one-file-system "$ROOT"
@@ -19,18 +27,32 @@ trap cleanup EXIT
 fail() { echo "package FAILED: $*"; echo "(log: $LOG)"; exit 1; }
 in_root() { chroot "$ROOT" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin \
     DEBIAN_FRONTEND=noninteractive bash -c "$1" >>"$LOG" 2>&1; }
+as() { in_root "setpriv --reuid $1 --regid $1 --init-groups $2"; }
+# play USER NAME_OF_RUN [VAR=VALUE...]: a first start with a configuration folder of its own.
+play() {
+    local user=$1 run=$2
+    shift 2
+    in_root "bash /tmp/play_as.sh $user XDG_CONFIG_HOME=/home/$user/$run $*" ||
+        fail "$user's game ($run): $(tail -5 "$LOG")"
+}
+stored() { grep -q "Players\\\\$1\\]" "$ROOT$STORE/Kelvara.reg"; }
+modes() { in_root "stat -c '%a %U:%G %n' $STORE $STORE/* >/tmp/modes" && cat "$ROOT/tmp/modes"; }
 : >"$LOG"
 
 if [ ! -f $BASE ]; then
+    # The mirror of this machine's own apt sources; none is named here.
+    mirror=$(awk '/^URIs:/ { print $2; exit }' /etc/apt/sources.list.d/debian.sources 2>/dev/null)
+    [ -n "$mirror" ] || mirror=$(awk '/^deb / { print $2; exit }' /etc/apt/sources.list 2>/dev/null)
+    [ -n "$mirror" ] || fail "no Debian mirror in this machine's apt sources"
     base=$(mktemp -d)
-    debootstrap --variant=minbase bookworm "$base" http://deb.debian.org/debian >>"$LOG" 2>&1 ||
-        fail "debootstrap"
+    debootstrap --variant=minbase bookworm "$base" "$mirror" >>"$LOG" 2>&1 || fail "debootstrap"
     tar -C "$base" -cf $BASE . && rm -rf "$base"
 fi
 tar -C "$ROOT" -xf $BASE && chmod 755 "$ROOT" # mktemp made it private, users must enter
 cp /etc/resolv.conf "$ROOT/etc/resolv.conf"
 cp "$DEB" "$ROOT/tmp/kelvara.deb"
 cp "$(dirname "$0")/play_as.sh" "$ROOT/tmp/play_as.sh"
+cp "$WRITER" "$ROOT/tmp/store-writer"
 # Stands in for the browser opener: notes the groups a program started by Kelvara holds.
 printf '#!/bin/sh\ngrep Gid /proc/self/status >/tmp/opener-groups.new\nid -G >/tmp/opener-ids\nmv /tmp/opener-groups.new /tmp/opener-groups\n' \
     >"$ROOT/usr/local/bin/xdg-open"
@@ -42,26 +64,94 @@ in_root "apt-get update -qq && apt-get install -y -qq --no-install-recommends \
     /tmp/kelvara.deb xvfb xauth xdotool procps" || fail "apt-get install"
 in_root '[ "$(stat -c "%a %U:%G" /usr/bin/kelvara)" = "2755 root:games" ]' ||
     fail "program is not setgid games: $(stat -c '%a %U:%G' "$ROOT/usr/bin/kelvara")"
-in_root '[ "$(stat -c "%a %U:%G" /var/games/kelvara)" = "2775 root:games" ]' ||
-    fail "no shared store folder"
+installed="755 root:games $STORE
+664 root:games $STORE/Kelvara.reg
+660 root:games $STORE/Kelvara.reg.bak"
+[ "$(modes)" = "$installed" ] || fail "the shared store is $(modes)"
 in_root '! dpkg -L kelvara | grep -q /var/games' || fail "the package itself holds the store"
-in_root 'useradd -m anna && useradd -m bert' || fail "useradd"
+in_root 'useradd -m anna && useradd -m bert && useradd -m -G games gamer' || fail "useradd"
+# Another game's scores, as a group-writable games folder usually keeps them.
+in_root 'mkdir -m 2775 /var/games/othergame && echo 1000 >/var/games/othergame/scores &&
+    chgrp -R games /var/games/othergame && chmod 664 /var/games/othergame/scores' || fail "othergame"
+in_root 'find /var/games -printf "%p %u:%g %m %s\n" | sort >/tmp/games-before'
 
-# Both users play; the second replaces the file the first one wrote.
-for user in anna bert; do
-    in_root "bash /tmp/play_as.sh $user" || fail "$user's game: $(tail -5 "$LOG")"
-    grep -q "Players\\\\$user\\]" "$ROOT/var/games/kelvara/Kelvara.reg" ||
-        fail "$user is not stored: $(ls -la "$ROOT/var/games/kelvara"; cat "$ROOT/var/games/kelvara/Kelvara.reg")"
-done
-in_root '[ "$(stat -c "%a %G" /var/games/kelvara/Kelvara.reg)" = "664 games" ]' ||
-    fail "store file is $(stat -c '%a %G' "$ROOT/var/games/kelvara/Kelvara.reg")"
-grep -q 'Players\\anna\]' "$ROOT/var/games/kelvara/Kelvara.reg" || fail "bert's game lost anna"
-[ -e "$ROOT/var/games/kelvara/Kelvara.reg.lock" ] && fail "a lock file was left behind"
+play anna first
+stored anna || fail "anna is not stored: $(modes; cat "$ROOT$STORE/Kelvara.reg")"
+echo "  stored a first player in the shared store"
+
+# 1. A path from the environment never leads to the group: neither into the shared folder nor
+# through it into another game's folder, and the user's own store is written as the user.
+play anna escape-1 XDG_CONFIG_HOME=$STORE/../othergame XDG_DATA_HOME=$STORE/../othergame
+play anna escape-2 XDG_CONFIG_HOME=$STORE/../../../home/anna/escape
+in_root '[ "$(stat -c %U:%G /home/anna/escape/Torvane/Kelvara.reg)" = anna:anna ]' ||
+    fail "anna's own store is not anna's alone: $(ls -ln "$ROOT/home/anna/escape/Torvane")"
+# 2. Nor can it make the lock (or anything else) of the shared store.
+play anna lock XDG_CONFIG_HOME=$STORE/Kelvara.reg.lock
+in_root 'find /var/games -printf "%p %u:%g %m %s\n" | sort | grep -v "^/var/games/kelvara/Kelvara.reg " |
+    diff - <(grep -v "^/var/games/kelvara/Kelvara.reg " /tmp/games-before)' ||
+    fail "the environment changed /var/games: $(tail -8 "$LOG")"
+echo "  XDG folders through the shared store reached nothing in /var/games"
+play bert first
+stored bert || fail "bert's save did not land after anna's attempts"
+stored anna || fail "bert's game lost anna"
+echo "  the other user's save still landed"
+
+# 3. After both users played, the shared files are root's still, and no user may change that.
+[ "$(modes)" = "$installed" ] || fail "after two players the shared store is $(modes)"
+as anna "chmod 666 $STORE/Kelvara.reg" && fail "anna could chmod the shared store"
+as anna "sh -c 'echo x >>$STORE/Kelvara.reg'" && fail "anna could write the shared store"
+as anna "cat $STORE/Kelvara.reg.bak" && fail "anna could read the backup"
+echo "  every file in the shared folder is still root's, with the modes the install gave it"
+
+# 4. Symlinks. The folder is root's alone, so not even the group can place one; put there as
+# root, they are refused and the game goes on with a store of the player's own, saying nothing.
+as gamer "ln -s /home/bert/secret $STORE/Kelvara.reg.new" && fail "the group can add files"
+in_root 'echo "bert secret" >/home/bert/secret && chown bert: /home/bert/secret &&
+    chmod 600 /home/bert/secret && cp /home/bert/.bashrc /tmp/bashrc-before &&
+    mv /var/games/kelvara/Kelvara.reg /tmp/kept.reg &&
+    ln -s /home/bert/secret /var/games/kelvara/Kelvara.reg' || fail "symlink set-up"
+play bert symlinked
+in_root '[ "$(cat /home/bert/secret)" = "bert secret" ] && [ -L /var/games/kelvara/Kelvara.reg ] &&
+    [ ! -s /var/games/kelvara/Kelvara.reg.bak ] && ! grep -i -e kelvara.reg -e store /tmp/x/program.log' ||
+    fail "the symlinked store was followed: $(ls -la "$ROOT$STORE"; cat "$ROOT/tmp/x/program.log")"
+damaged='[HKEY_LOCAL_MACHINE\Software\Torvane\Kelvara\Players\anna]
+this line was written by hand'
+in_root "rm /var/games/kelvara/Kelvara.reg && mv /tmp/kept.reg /var/games/kelvara/Kelvara.reg &&
+    printf '%s\n' '$damaged' >/var/games/kelvara/Kelvara.reg && cp $STORE/Kelvara.reg /tmp/damaged &&
+    rm $STORE/Kelvara.reg.bak && ln -s /home/bert/.bashrc $STORE/Kelvara.reg.bak" ||
+    fail "backup symlink set-up"
+play bert backup-symlinked
+in_root 'cmp /home/bert/.bashrc /tmp/bashrc-before && cmp /var/games/kelvara/Kelvara.reg /tmp/damaged' ||
+    fail "the symlinked backup was followed: $(ls -la "$ROOT$STORE" "$ROOT/home/bert")"
+in_root "rm $STORE/Kelvara.reg.bak && : >$STORE/Kelvara.reg.bak && chown root:games $STORE/Kelvara.reg.bak &&
+    chmod 660 $STORE/Kelvara.reg.bak" || fail "backup restore"
+play bert damaged
+in_root "cmp $STORE/Kelvara.reg.bak /tmp/damaged" || fail "the damaged store was not kept in the backup"
+stored bert || fail "bert is not stored after the damaged store"
+[ "$(modes)" = "$installed" ] || fail "after the damaged store the shared store is $(modes)"
+echo "  symlinked store and backup refused, quietly; a damaged store kept where only the group reads"
+
+# 5. A writer killed at any moment leaves a whole table.
+in_root "last=0
+for round in \$(seq $KILL_ROUNDS); do
+    rm -f /tmp/said
+    setpriv --reuid gamer --regid gamer --init-groups /tmp/store-writer scores installed \
+        >/tmp/said 2>&1 & pid=\$!
+    for _ in \$(seq 500); do [ -s /tmp/said ] && break; sleep 0.01; done
+    sleep \$(printf 0.%03d \$((RANDOM % 30))); kill -9 \$pid; wait \$pid 2>/dev/null
+    set -- \$(/tmp/store-writer check installed)
+    [ \"\$1\" = 10 ] && [ \"\$2\" = \"\$3\" ] && [ \"\$2\" -gt \$last ] ||
+        { echo \"round \$round: \$*\"; exit 1; }
+    last=\$2
+done" || fail "a killed writer left a torn table: $(tail -3 "$LOG")"
+[ "$(modes)" = "$installed" ] || fail "after the killed writers the shared store is $(modes)"
+stored anna || fail "the killed writers lost anna"
+echo "  $KILL_ROUNDS writers killed at random moments, each leaving a whole table"
 
 in_root 'dpkg -r kelvara' || fail "dpkg -r"
 [ -e "$ROOT/usr/bin/kelvara" ] && fail "removal left the program"
-[ -f "$ROOT/var/games/kelvara/Kelvara.reg" ] || fail "removal took the players and scores"
+[ -f "$ROOT$STORE/Kelvara.reg" ] || fail "removal took the players and scores"
 in_root 'dpkg -P kelvara' || fail "dpkg -P"
-[ -e "$ROOT/var/games/kelvara" ] && fail "purge left /var/games/kelvara"
+[ -e "$ROOT$STORE" ] && fail "purge left $STORE"
 in_root 'dpkg -i /tmp/kelvara.deb && dpkg -P kelvara' || fail "install again and purge"
-echo "package PASSED: installed, played setgid by two users, removed and purged"
+echo "package PASSED: installed, played setgid by two users, attacked, killed, removed and purged"

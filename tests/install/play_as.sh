@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# play_as.sh USER, inside the package's test root: USER starts the installed program under a
-# virtual X server with an environment and options that would load or pick Qt plugins if the
-# program let them, enters their name, types a letter (a sound), follows the about box's link
-# and quits. Checks the groups of the program and of the link's opener, and where the sound
-# module came from.
+# play_as.sh USER [VAR=VALUE...], inside the package's test root: USER starts the installed
+# program under a virtual X server with an environment and options that would load or pick Qt
+# plugins if the program let them (and the variables given), enters their name, types a letter
+# (a sound), follows the about box's link and quits. Checks the groups of the program and of
+# the link's opener, and where the sound module came from. Expects the language chooser, so
+# give each run a fresh XDG_CONFIG_HOME.
 set -uo pipefail
 USER_NAME=$1
+shift
 fail() { echo "play FAILED for $USER_NAME: $*"; exit 1; }
 home=/home/$USER_NAME
 mkdir -p /tmp/x
@@ -19,7 +21,7 @@ export DISPLAY=:$(cat /tmp/x/display)
 
 setpriv --reuid "$USER_NAME" --regid "$USER_NAME" --init-groups env -i DISPLAY="$DISPLAY" HOME="$home" \
     PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 QT_QPA_PLATFORM=evil QT_QPA_PLATFORM_PLUGIN_PATH="$home" QT_PLUGIN_PATH="$home" \
-    QT_QPA_PLATFORMTHEME=evil LD_LIBRARY_PATH="$home" GTK_PATH="$home" \
+    QT_QPA_PLATFORMTHEME=evil LD_LIBRARY_PATH="$home" GTK_PATH="$home" "$@" \
     /usr/bin/kelvara -platform evil -platformpluginpath "$home" >/tmp/x/program.log 2>&1 &
 prog=$!
 window() { for _ in $(seq 100); do

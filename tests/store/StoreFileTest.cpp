@@ -1,4 +1,4 @@
-#include "FullDisk.h"
+#include "StoreTestFiles.h"
 #include "store/RegKey.h"
 #include "store/RegistryLocation.h"
 #include "support/TempRegistry.h"
@@ -7,22 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 static const CRegKey SETTINGS(HKEY_CURRENT_USER, "Settings");
 static const QByteArray SECTION = "[HKEY_CURRENT_USER\\Software\\Torvane\\Kelvara\\Settings]\n";
-
-static const auto ReadAll = [](const QString& strPath) {
-    QFile file(strPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-};
-static const auto WriteAll = [](const QString& strPath, const QByteArray& data) { // as an editor
-    QSaveFile file(strPath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(data) == data.size() &&
-                file.commit());
-};
 
 // Guards against a file a person cannot read or edit by hand, or that loses unknown values.
 TEST(StoreFile, ReadsAndEditsLikeARegistryExport)

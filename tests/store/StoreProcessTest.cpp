@@ -47,19 +47,23 @@ void KillWhenSaid(const QStringList& args, int nMaxDelayUs)
 
 } // namespace
 
-// Guards against two copies writing to one store at once losing each other's values, and two
-// copies that each rank their games into the table they loaded, dropping the other's.
+// Guards against two copies writing to one store at once losing each other's values, two
+// copies that each rank their games into the table they loaded, dropping the other's, and a
+// Clear All that clears only what its copy had loaded.
 TEST(StoreProcesses, ConcurrentWritersLoseNoValuesNorHighScores)
 {
     TempRegistry reg;
     RunWriters({{"values", reg.UserFile(), "A", "150"}, {"values", reg.UserFile(), "B", "150"}});
     EXPECT_EQ(CRegKey(HKEY_CURRENT_USER, "Settings").EnumValues(), 2 * 150);
 
+    CHighScoreTable loadedBefore;
     RunWriters({{"wins", reg.MachineFile(), "1", "5"}, {"wins", reg.MachineFile(), "2", "5"}});
     CHighScoreTable table;
     ASSERT_EQ(table.GetCount(), MAX_HIGH_SCORES);
     for (std::int16_t i = 0; i < MAX_HIGH_SCORES; ++i)
         EXPECT_EQ(table.GetAt(i)->m_nSeconds, i + 1);
+    loadedBefore.ClearAll();
+    EXPECT_EQ(table.GetCount(), 0);
 }
 
 // Guards against a copy killed while saving the high scores leaving a torn table, in a file of
