@@ -65,7 +65,7 @@ bool CGameApp::InitInstance()
     core.SetPlayer(nullptr);
     m_pGame.reset();
     m_pPlayer.reset();
-    m_pHighScores.reset(); // stores the table if it changed
+    m_pHighScores.reset();
 
     StoreSettings();
     StoreProgramInfo();
