@@ -28,19 +28,11 @@ const QString ABORT_GAME = QStringLiteral("Are you sure you want to abort the cu
 std::uint32_t g_dwNow = 0;
 
 // Anna's main window, English, opened without a game, with her sound on.
-struct GameDlgTest : testing::Test {
+struct GameDlgTest : testing::Test, MainWindowRig {
     void SetUp() override
     {
         SetTickSource([] { return g_dwNow; });
-        AppCore().m_bAutoStart = false;
-        AppCore().SetPlayer(&m_player);
-        m_player.m_strName = QStringLiteral("Anna");
-        m_game.m_nDict = ENGLISH;
-        m_dlg.m_pGame = m_app.m_pGame = &m_game;
-        m_dlg.m_pPlayer = m_app.m_pPlayer = &m_player;
-        m_dlg.m_pHighScores = &m_table;
-        m_dlg.m_pCommands = &m_app;
-        m_dlg.Create();
+        Open(false);
         m_dlg.show();
         QApplication::setActiveWindow(&m_dlg);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&m_dlg));
@@ -90,12 +82,6 @@ struct GameDlgTest : testing::Test {
     QString PlayerText() const { return Text(Ctl(IDC_PLAYER)); }
     static QList<int> Sounds() { return RecordingWavePlayer::Instance().SoundIds(); }
 
-    TempRegistry m_registry;
-    CHighScoreTable m_table;
-    CGameRound m_game;
-    CPlayerSettings m_player{AppCore().m_nProgLang};
-    FakeApp m_app;
-    CGameDlg m_dlg;
     QSize m_initialSize;
     // Each modal's text or title; m_fill acts on it, then m_answers' next (or IDOK) closes it.
     QStringList m_modals;

@@ -25,21 +25,11 @@ namespace
 {
 
 // Anna's main window with a game running on a word no guess below matches.
-struct KeyboardTest : testing::Test {
+struct KeyboardTest : testing::Test, MainWindowRig {
     KeyboardTest()
     {
-        AppCore().m_bAutoStart = true;
-        AppCore().SetPlayer(&m_player);
-        m_player.m_strName = QStringLiteral("Anna");
         m_player.m_bSound = false;
-        m_app.m_pPlayer = &m_player;
-        m_app.m_pGame = &m_game;
-        m_game.m_nDict = m_player.m_nDict;
-        m_dlg.m_pGame = &m_game;
-        m_dlg.m_pPlayer = &m_player;
-        m_dlg.m_pHighScores = &m_table;
-        m_dlg.m_pCommands = &m_app;
-        m_dlg.Create();
+        Open(true);
         m_game.SetWord(QStringLiteral("WXYZ"));
         m_dlg.show();
         QApplication::setActiveWindow(&m_dlg);
@@ -76,13 +66,6 @@ struct KeyboardTest : testing::Test {
         QTimer::singleShot(2000, pTimer, &QObject::deleteLater);
         return pOpened;
     }
-
-    TempRegistry m_registry;
-    CHighScoreTable m_table;
-    CGameRound m_game;
-    CPlayerSettings m_player{AppCore().m_nProgLang};
-    FakeApp m_app;
-    CGameDlg m_dlg;
 };
 
 } // namespace
