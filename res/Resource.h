@@ -122,6 +122,17 @@ constexpr int IDS_TIP_FLAG = 10036;
 constexpr int IDS_TIP_PLAYER = 10037;
 constexpr int IDS_TIP_DROP = 10038;
 constexpr int IDS_TIP_NEW_GAME = 10039;
+// What a screen reader says of controls that show only a picture or a lone letter.
+constexpr int IDS_A11Y_LETTER = 10070;
+constexpr int IDS_A11Y_GUESS_ROW = 10071;
+constexpr int IDS_A11Y_PINS = 10072;
+constexpr int IDS_A11Y_DICTIONARY = 10073;
+constexpr int IDS_A11Y_DROP = 10074;
+constexpr int IDS_A11Y_NEW_GAME = 10075;
+constexpr int IDS_A11Y_WON = 10076;
+constexpr int IDS_A11Y_DICTIONARIES = 10077;
+constexpr int IDS_A11Y_WORDS = 10078;
+constexpr int IDS_A11Y_CASE = 10079;
 
 // The built-in sound clips, named by the event each one marks.
 enum SoundId : int {

@@ -26,6 +26,7 @@ bool CDictionaryDlg::OnInitDialog()
     AppCore().PlaySoundRes(SND_WINDOW_OPEN, true);
     SetCaption(AppCore().LoadLangString(IDS_DICTIONARY));
     SetItemText(IDOK, AppCore().LoadLangString(IDS_SELECT));
+    NameControls();
     FillDictionaryList();
     if (m_listDict) {
         connect(m_listDict, &QListWidget::currentRowChanged, this, &CDictionaryDlg::Refresh);
@@ -33,6 +34,16 @@ bool CDictionaryDlg::OnInitDialog()
     }
     Refresh();
     return false;
+}
+
+void CDictionaryDlg::NameControls()
+{
+    if (m_listDict)
+        m_listDict->setAccessibleName(AppCore().LoadLangString(IDS_A11Y_DICTIONARIES));
+    if (m_listWords)
+        m_listWords->setAccessibleName(AppCore().LoadLangString(IDS_A11Y_WORDS));
+    if (QWidget* pPicture = GetDlgItem(IDC_PICTURE))
+        pPicture->setAccessibleDescription(AppCore().LoadLangString(IDS_A11Y_CASE));
 }
 
 void CDictionaryDlg::FillDictionaryList()
@@ -56,6 +67,8 @@ void CDictionaryDlg::Refresh()
     const QListWidgetItem* pSelected = m_listDict ? m_listDict->currentItem() : nullptr;
     m_nDict = pSelected ? pSelected->data(Qt::UserRole).toInt() : -1;
     SetButtonIcon(IDC_PICTURE, DictionaryResourceId(m_nDict));
+    if (QWidget* pPicture = GetDlgItem(IDC_PICTURE))
+        pPicture->setAccessibleName(pSelected ? pSelected->text() : QString());
     FillWordList();
     SetItemText(IDC_COUNT, FormatMessageText(AppCore().LoadLangString(IDS_WORD_COUNT), m_nWords));
     EnableItem(IDOK, pSelected != nullptr);

@@ -27,6 +27,7 @@ protected:
     bool OnInitDialog() override;
 
 private:
+    void NameControls();
     void FillDictionaryList();
     void Refresh();
     void FillWordList();

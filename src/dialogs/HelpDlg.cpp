@@ -1,6 +1,7 @@
 #include "dialogs/HelpDlg.h"
 
 #include "appcore/AppCore.h"
+#include "platform/WindowPlacement.h"
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
 
@@ -38,7 +39,10 @@ void CHelpDlg::LoadTexts()
 
 void CHelpDlg::Reposition()
 {
-    if (QWidget* pParent = parentWidget())
+    // Where the window system places windows itself, help opens as the main window's own
+    // window, which it keeps beside or above it.
+    QWidget* pParent = parentWidget();
+    if (pParent && CanPlaceOwnWindows())
         move(PlaceBeside(pParent));
     show();
     activateWindow();

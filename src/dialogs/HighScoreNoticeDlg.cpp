@@ -2,6 +2,7 @@
 
 #include "appcore/AppCore.h"
 #include "appcore/MessageFormat.h"
+#include "platform/Accessibility.h"
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
 
@@ -32,15 +33,18 @@ bool IsClosingInput(const QEvent* pEvent)
 CHighScoreNoticeDlg::CHighScoreNoticeDlg(std::uint16_t nPlace, QWidget* pParent)
     : CBaseDlg(IDD_HIGH_SCORE_NOTICE, pParent), m_nPlace(nPlace)
 {
+    SetAccessibleRole(this, QAccessible::AlertMessage);
 }
 
 bool CHighScoreNoticeDlg::OnInitDialog()
 {
     CBaseDlg::OnInitDialog();
-    SetItemText(IDC_TEXT,
-                m_nPlace == 1
-                    ? AppCore().LoadLangString(IDS_HIGHEST_SCORE)
-                    : FormatMessageText(AppCore().LoadLangString(IDS_HIGH_SCORE_PLACE), m_nPlace));
+    const QString strText =
+        m_nPlace == 1 ? AppCore().LoadLangString(IDS_HIGHEST_SCORE)
+                      : FormatMessageText(AppCore().LoadLangString(IDS_HIGH_SCORE_PLACE), m_nPlace);
+    SetItemText(IDC_TEXT, strText);
+    // The note has no title; it is heard by its text, before it closes by itself.
+    setAccessibleName(strText);
     // Keys and clicks are caught before the note or its text would handle them.
     installEventFilter(this);
     if (QWidget* pText = GetDlgItem(IDC_TEXT))

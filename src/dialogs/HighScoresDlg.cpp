@@ -57,6 +57,8 @@ bool CHighScoresDlg::OnInitDialog()
     CBaseDlg::OnInitDialog();
     m_list = qobject_cast<QTreeWidget*>(GetDlgItem(IDC_SCORES));
     SetCaption(AppCore().LoadLangString(IDS_HIGH_SCORES));
+    if (m_list)
+        m_list->setAccessibleName(windowTitle());
     SetItemText(IDOK, AppCore().LoadLangString(IDS_OK));
     SetItemText(IDC_CLEAR_ALL, AppCore().LoadLangString(IDS_CLEAR_ALL));
     FillList();

@@ -10,6 +10,9 @@ bool CLanguageDlg::OnInitDialog()
     CBaseDlg::OnInitDialog();
     SetButtonIcon(IDC_ENGLISH, DictionaryResourceId(0));
     SetButtonIcon(IDC_DUTCH, DictionaryResourceId(1));
+    // No language is chosen yet: each flag is named in its own language.
+    GetDlgItem(IDC_ENGLISH)->setAccessibleName(GetDictionaryName(0, false));
+    GetDlgItem(IDC_DUTCH)->setAccessibleName(GetDictionaryName(1, false));
     return true;
 }
 

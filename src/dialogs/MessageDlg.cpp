@@ -1,6 +1,7 @@
 #include "dialogs/MessageDlg.h"
 
 #include "appcore/AppCore.h"
+#include "platform/Accessibility.h"
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
 
@@ -9,6 +10,8 @@
 CMessageDlg::CMessageDlg(const QString& strText, int nButtons, int nSound, QWidget* pParent)
     : CBaseDlg(IDD_MESSAGE, pParent), m_strText(strText), m_nButtons(nButtons), m_nSound(nSound)
 {
+    // A screen reader reads an alert out whole the moment it appears.
+    SetAccessibleRole(this, QAccessible::AlertMessage);
 }
 
 void CMessageDlg::UpdateData(bool bSave)

@@ -153,6 +153,12 @@ Qt::WindowFlags WindowFlagsFor(const DlgTemplate& dlg)
     return flags;
 }
 
+bool IsLabelledField(DlgItemKind kind)
+{
+    return kind == DlgItemKind::Edit || kind == DlgItemKind::ListBox ||
+           kind == DlgItemKind::ListView;
+}
+
 } // namespace
 
 QSize DialogUnitsToPixels(const DlgTemplate& dlg, int cx, int cy)
@@ -182,6 +188,7 @@ QHash<int, QWidget*> BuildDialog(const DlgTemplate& dlg, QDialog* pDialog,
     pDialog->setFixedSize(DialogUnitsToPixels(dlg, dlg.cx, dlg.cy));
 
     QHash<int, QWidget*> items;
+    QLabel* pLastText = nullptr;
     for (const DlgItem& item : dlg.items) {
         QWidget* pControl = createControl ? createControl(item, pDialog) : nullptr;
         if (!pControl)
@@ -194,6 +201,11 @@ QHash<int, QWidget*> BuildDialog(const DlgTemplate& dlg, QDialog* pDialog,
                               bottomRight.height() - topLeft.height());
         StyleControl(pControl, item);
         ApplyCommonStyle(pControl, item);
+        // As on Windows, a text right before a field in the template is its label: a screen
+        // reader names the field with it.
+        if (pLastText && IsLabelledField(item.kind))
+            pLastText->setBuddy(pControl);
+        pLastText = item.kind == DlgItemKind::Static ? qobject_cast<QLabel*>(pControl) : nullptr;
         if (item.nId != IDC_STATIC)
             items.insert(item.nId, pControl);
     }

@@ -16,6 +16,7 @@
 #include "store/PlayerSettings.h"
 #include "window/CommandTarget.h"
 #include "window/FlagButton.h"
+#include "window/GuessRow.h"
 
 #include <QContextMenuEvent>
 #include <QScreen>
@@ -159,6 +160,35 @@ void CGameDlg::UpdateTooltips()
     // The button may show the name cut short; its tip always has the whole of it.
     m_btnPlayer->setToolTip(m_pPlayer->m_strName + QLatin1Char('\n') +
                             core.LoadLangString(IDS_TIP_PLAYER));
+    UpdateSpokenTexts();
+}
+
+// Names for a screen reader, where the window shows only a picture or a single letter.
+void CGameDlg::UpdateSpokenTexts()
+{
+    const CAppCore& core = AppCore();
+    for (int i = 0; i < 4; ++i)
+        m_editLetter[i]->setAccessibleName(core.LoadLangString(IDS_A11Y_LETTER).arg(i + 1));
+    m_btnFlag->setAccessibleName(core.LoadLangString(IDS_A11Y_DICTIONARY)
+                                     .arg(GetDictionaryName(m_pGame->m_nDict, false)));
+    m_btnGo->setAccessibleName(
+        core.LoadLangString(m_pGame->m_bFinished ? IDS_A11Y_NEW_GAME : IDS_A11Y_DROP));
+    // The newest result is told when the focus comes back to the first cell after a guess.
+    m_editLetter[0]->setAccessibleDescription(m_rows.isEmpty() ? QString()
+                                                               : m_rows.last()->GetSpokenText());
+    // Without a description of its own, a button is described by its tip.
+    m_btnGo->setAccessibleDescription(IsWon() ? GetWinText() : QString());
+}
+
+bool CGameDlg::IsWon() const
+{
+    return m_pGame->m_bFinished && !m_rows.isEmpty();
+}
+
+QString CGameDlg::GetWinText() const
+{
+    return AppCore().LoadLangString(IDS_A11Y_WON).arg(m_pGame->GetWord()).arg(m_rows.size()).arg(
+        m_pGame->GetElapsedText());
 }
 
 void CGameDlg::RecordInitialSize()
@@ -209,11 +239,13 @@ void CGameDlg::ShowPlayerText(const QString& strAfterName)
                       metrics.horizontalAdvance(strAfterName);
     SetItemText(IDC_PLAYER, metrics.elidedText(m_pPlayer->m_strName, Qt::ElideRight, nRoom) +
                                 strAfterName);
+    m_btnPlayer->setAccessibleName(m_pPlayer->m_strName + strAfterName);
 }
 
 void CGameDlg::UpdateFlagButton()
 {
     SetButtonIcon(IDC_FLAG, DictionaryResourceId(m_pGame->m_nDict));
+    UpdateSpokenTexts();
 }
 
 void CGameDlg::UpdateClockText()
@@ -325,13 +357,12 @@ void CGameDlg::OnCancel()
 void CGameDlg::AddGuessRow(std::int16_t nBlack, std::int16_t nWhite)
 {
     AppCore().PlaySoundRes(SND_ROW, true);
-    auto* pRow = new CBaseDlg(IDD_GUESS_ROW, this);
-    pRow->Create();
-    pRow->SetStaticIcon(IDC_ROW_PINS, IDI_FIRST_PIN + 10 * nBlack + nWhite);
-    for (int i = 0; i < 4; ++i)
-        pRow->SetItemChar(IDC_FIRST_LETTER + i, QChar::fromLatin1(m_editLetter[i]->GetLetter()));
-    pRow->SetItemText(IDC_ROW_NUMBER, QString::number(m_rows.size() + 1));
+    QString strWord;
+    for (const CLetterEdit* pCell : m_editLetter)
+        strWord += QChar::fromLatin1(pCell->GetLetter());
+    auto* pRow = new CGuessRow(m_rows.size() + 1, strWord, nBlack, nWhite, this);
     m_rows.append(pRow);
+    UpdateSpokenTexts();
     // The window grows a row for each guess, but no further than the window system allows.
     const int nMaxHeight = MAX_WINDOW_HEIGHT_PX / qMax(1.0, devicePixelRatioF());
     setFixedSize(m_nInitWindowWidth,

@@ -13,6 +13,7 @@ class CFlagButton;
 class CNoFocusButton;
 class CLetterEdit;
 class CCommandTarget;
+class CGuessRow;
 
 // The main window: who plays and for how long, the flag of the dictionary, the four letter
 // cells and the go button, with one guess row per scored guess below, newest on top.
@@ -31,7 +32,7 @@ public:
     CCommandTarget* m_pCommands = nullptr;    // not owned; takes what the window leaves
 
     // The guess rows, oldest first; owned.
-    const QList<CBaseDlg*>& Rows() const { return m_rows; }
+    const QList<CGuessRow*>& Rows() const { return m_rows; }
 
 protected:
     QWidget* CreateControl(const DlgItem& item, QWidget* pParent) override;
@@ -45,6 +46,9 @@ protected:
 private:
     void AddKeys();
     void UpdateTooltips();
+    void UpdateSpokenTexts();
+    bool IsWon() const;
+    QString GetWinText() const;
     void ShowPlayerText(const QString& strAfterName);
     void RecordInitialSize();
     void ResetEntryRow();
@@ -78,5 +82,5 @@ private:
     std::int16_t m_nInitWindowHeight = -1;
     std::int16_t m_nInitWindowWidth = -1;
     const int m_nTimerId = IDT_CLOCK;
-    QList<CBaseDlg*> m_rows;
+    QList<CGuessRow*> m_rows;
 };

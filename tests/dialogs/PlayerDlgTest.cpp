@@ -5,6 +5,7 @@
 #include "support/ModalDriver.h"
 #include "support/TempRegistry.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -104,6 +105,16 @@ TEST(NameDlg, NeedsANameAndOffersTheLastPlayer)
     QTest::keyClick(pEdit, Qt::Key_Return);
     EXPECT_EQ(dlg.result(), IDOK);
     EXPECT_EQ(dlg.m_strName, "Zoe Lee");
+}
+
+// Guards against a field a screen reader cannot name: the text above it is its label.
+TEST(NameDlg, TheNameFieldIsNamedByItsPrompt)
+{
+    LastPlayerAnn registry;
+    CNameDlg dlg;
+    dlg.Create();
+    QAccessibleInterface* pField = QAccessible::queryAccessibleInterface(dlg.GetDlgItem(IDC_NAME));
+    EXPECT_EQ(pField->text(QAccessible::Name), "Please enter your name:");
 }
 
 // Guards against case-sensitive order, a list over OK, or a preselection that renames the player.

@@ -9,6 +9,7 @@
 #include "support/RecordingWavePlayer.h"
 #include "support/TempRegistry.h"
 #include "window/FakeApp.h"
+#include "window/GuessRow.h"
 
 #include <QListWidget>
 #include <QTest>
@@ -120,7 +121,7 @@ TEST_F(GameDlgTest, EachGuessDropsARowNewestOnTopAndEmptiesTheEntryRow)
     m_dlg.OnCommand(ID_NEW_GAME);
     for (int i = 0; i < 3; ++i)
         Guess(QStringLiteral("QZXJ"));
-    const QList<CBaseDlg*>& rows = m_dlg.Rows();
+    const QList<CGuessRow*>& rows = m_dlg.Rows();
     ASSERT_EQ(rows.size(), 3);
     const int nRowHeight = rows[0]->height();
     EXPECT_EQ(m_dlg.size(), m_initialSize + QSize(0, 3 * nRowHeight));

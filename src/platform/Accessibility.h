@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QAccessible>
+
+class QWidget;
+
+// Gives a widget a role of its own on the accessibility bus instead of the one its Qt class
+// has: a message box is an alert, a guess row is not a dialog. Set before the widget shows.
+void SetAccessibleRole(QWidget* pWidget, QAccessible::Role role);

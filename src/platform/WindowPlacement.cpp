@@ -1,0 +1,8 @@
+#include "platform/WindowPlacement.h"
+
+#include <QGuiApplication>
+
+bool CanPlaceOwnWindows()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
