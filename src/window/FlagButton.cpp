@@ -4,6 +4,7 @@
 #include "dialogs/BaseDlg.h"
 #include "game/GameRound.h"
 #include "game/WordList.h"
+#include "platform/Accessibility.h"
 #include "res/MenuResource.h"
 #include "res/Resource.h"
 #include "store/PlayerSettings.h"
@@ -97,7 +98,12 @@ void FillProgramLanguages(QMenu& popup, int nLang)
 
 } // namespace
 
-CFlagButton::CFlagButton(QWidget* pParent) : CNoFocusButton(pParent) {}
+CFlagButton::CFlagButton(QWidget* pParent) : CNoFocusButton(pParent)
+{
+    // Space opens nothing, yet a screen reader's press must reach the menu; the main window
+    // opens it for the button's context menu request.
+    SetAccessibleRole(this, QAccessible::ButtonMenu);
+}
 
 bool CFlagButton::BuildFlagMenu(QMenu& menu, Qt::KeyboardModifiers modifiers) const
 {

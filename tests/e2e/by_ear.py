@@ -1,0 +1,235 @@
+#!/usr/bin/python3
+"""Plays Kelvara the way a player who cannot see the board does: everything is found on the
+accessibility bus by role and name, and each guess's result is read from its row's name.
+
+The driver knows the dictionary's words and keeps those that agree with every result so far,
+as a player with a good memory would, and so wins honestly in a handful of guesses. After the
+win it waits for the high score note, starts a new game, guesses once, asks to quit, answers
+No, asks again and answers Yes.
+
+Usage: by_ear.py --words FILE --name NAME --input keys|text [--dump FOLDER]
+  keys: letters and Escape are typed (X11); text: cells are filled and buttons pressed
+  through the bus alone, which needs no X server (Wayland).
+"""
+import argparse
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import Gio, GLib
+
+WAIT = 25  # seconds for any one step; a busy two-core machine needs the room
+ROW = re.compile(r"^Guess (\d+): (\w{4}), (\d) right, (\d) elsewhere$")
+QUESTION = "Are you sure you want to abort the current game?"
+
+
+class Failure(Exception):
+    pass
+
+
+def wait_for(what, probe, timeout=WAIT, step=0.1):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        try:
+            found = probe()
+        except GLib.Error:
+            found = None  # an object that went away while it was read
+        if found:
+            return found
+        time.sleep(step)
+    raise Failure("no %s after %d s" % (what, timeout))
+
+
+def children(acc):
+    acc.clear_cache()  # the bus's cache may not have heard of rows added a moment ago
+    return [acc.getChildAtIndex(i) for i in range(acc.childCount)]
+
+
+def find(acc, role, name=None, depth=0):
+    """The first object below acc with this role (and name, a string or a pattern)."""
+    for child in children(acc):
+        if child is None:
+            continue
+        if child.getRoleName() == role and (
+            name is None or (name.match(child.name) if hasattr(name, "match") else child.name == name)
+        ):
+            return child
+        if depth < 8:
+            hit = find(child, role, name, depth + 1)
+            if hit:
+                return hit
+    return None
+
+
+def program():
+    return next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "kelvara"), None)
+
+
+def window(role, inner_role, inner_name):
+    """A top-level window of the program that holds an object with this role and name."""
+    app = program()
+    if app is None:
+        return None
+    for win in children(app):
+        if win is not None and win.getRoleName() == role and find(win, inner_role, inner_name):
+            return win
+    return None
+
+
+def alert():
+    app = program()
+    return app and next((w for w in children(app) if w and w.getRoleName() == "alert"), None)
+
+
+class Bus:
+    """Presses through the bus without waiting for the answer: a press that opens a modal
+    dialog or a menu is answered only when that closes."""
+
+    def __init__(self):
+        session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+        reply = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
+                                  None, GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, -1, None)
+        self.conn = Gio.DBusConnection.new_for_address_sync(
+            reply.unpack()[0],
+            Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+            | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+
+    def press(self, acc):
+        action = acc.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        index = next((i for i, n in enumerate(names) if n in ("Press", "press", "click")), 0)
+        self.conn.call(acc.app.bus_name, acc.path, "org.a11y.atspi.Action", "DoAction",
+                       GLib.Variant("(i)", (index,)), None, Gio.DBusCallFlags.NONE, -1, None,
+                       None, None)
+        self.conn.flush_sync(None)
+
+
+def dump(acc, out, depth=0):
+    text = ""
+    try:
+        text = " value=%r" % acc.queryText().getText(0, -1)
+    except NotImplementedError:
+        pass
+    out.write("%s%s %r%s%s\n" % ("  " * depth, acc.getRoleName(), acc.name,
+                                  " (%s)" % acc.description if acc.description else "", text))
+    for child in children(acc):
+        if child is not None:
+            dump(child, out, depth + 1)
+
+
+def score(guess, secret):
+    right = sum(g == s for g, s in zip(guess, secret))
+    common = sum(min(guess.count(c), secret.count(c)) for c in set(guess))
+    return right, common - right
+
+
+class Player:
+    def __init__(self, args):
+        self.args = args
+        self.bus = Bus()
+        self.words = open(args.words).read().split()
+
+    def save(self, acc, title):
+        if self.args.dump:
+            with open("%s/a11y-%s.txt" % (self.args.dump, title), "w") as out:
+                dump(acc, out)
+
+    def keys(self, *keys):
+        subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=True)
+
+    def start(self):
+        chooser = wait_for("language chooser", lambda: window("dialog", "push button", "English"))
+        self.save(chooser, "language")
+        self.bus.press(find(chooser, "push button", "English"))
+        prompt = "Please enter your name:"
+        asking = wait_for("name dialog", lambda: window("dialog", "text", prompt))
+        self.save(asking, "name")
+        find(asking, "text", prompt).queryEditableText().setTextContents(self.args.name)
+        self.bus.press(find(asking, "push button", "OK"))
+        self.main = wait_for("main window", lambda: window("dialog", "text", "Letter 1"))
+
+    def rows(self):
+        return [ROW.match(r.name) for r in children(self.main)
+                if r is not None and r.getRoleName() == "list item"]
+
+    def guess(self, word):
+        count = len(self.rows())
+        cells = [find(self.main, "text", "Letter %d" % n) for n in range(1, 5)]
+        if self.args.input == "keys":
+            cells[0].queryComponent().grabFocus()
+            self.keys(*word.lower(), "Return")
+        else:
+            for cell, letter in zip(cells, word):
+                cell.queryEditableText().setTextContents(letter)
+            self.bus.press(find(self.main, "push button", "Drop the guess"))
+        row = wait_for("row for %s" % word, lambda: len(self.rows()) > count and self.rows()[-1])
+        if not row or row.group(2) != word:
+            raise Failure("the newest row does not read as guess %s: %s" % (word, row))
+        return int(row.group(3)), int(row.group(4))
+
+    def win(self):
+        candidates = list(self.words)
+        while True:
+            word = candidates[0]
+            result = self.guess(word)
+            print("guess %s: %d right, %d elsewhere" % (word, *result))
+            if result == (4, 0):
+                return
+            candidates = [w for w in candidates if score(word, w) == result]
+            if not candidates:
+                raise Failure("no word of the dictionary agrees with every result")
+
+    def quit_with_question(self):
+        if self.args.input == "keys":
+            self.keys("Escape")
+        else:
+            self.bus.press(find(self.main, "push button menu", re.compile("^Dictionary: ")))
+            menu = wait_for("flag menu", lambda: window("popup menu", "menu item", "Exit"))
+            self.bus.press(find(menu, "menu item", "Exit"))
+        question = wait_for("question as an alert", alert)
+        if not find(question, "label", QUESTION):
+            raise Failure("the alert does not ask whether to abort the game")
+        return question
+
+    def play(self):
+        self.start()
+        self.save(self.main, "main-before")
+        self.win()
+        note = wait_for("high score note as an alert", alert, step=0.05)
+        print("note: %s" % note.name)
+        self.save(self.main, "main-won")
+        wait_for("high score note to close", lambda: not alert())
+        go = find(self.main, "push button", "New game")
+        if go is None or not go.description.startswith("You found "):
+            raise Failure("the go button does not tell the win")
+        self.bus.press(go)
+        wait_for("a new game", lambda: find(self.main, "push button", "Drop the guess"))
+        self.guess(self.words[-1])
+        question = self.quit_with_question()
+        self.save(question, "question")
+        self.bus.press(find(question, "push button", "No"))
+        wait_for("the question to close", lambda: not alert())
+        if program() is None or not self.rows():
+            raise Failure("No did not keep the game")
+        self.bus.press(find(self.quit_with_question(), "push button", "Yes"))
+        wait_for("the program to end", lambda: program() is None)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--words", required=True)
+    parser.add_argument("--name", required=True)
+    parser.add_argument("--input", choices=("keys", "text"), required=True)
+    parser.add_argument("--dump")
+    try:
+        Player(parser.parse_args()).play()
+    except Failure as failure:
+        print("by ear: %s" % failure, file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
