@@ -15,6 +15,7 @@ DEBS := g++ cmake make ninja-build pkg-config \
         libgtest-dev libxcb1-dev fonts-dejavu-core \
         xvfb xauth xdotool imagemagick libfaketime \
         qt6-translations-l10n \
+        dbus at-spi2-core python3-pyatspi weston qt6-wayland \
         desktop-file-utils appstream dpkg-dev
 
 # Only `make fuzz` needs these: clang with its libFuzzer and sanitizer runtimes.

@@ -39,10 +39,11 @@ void CHelpDlg::LoadTexts()
 
 void CHelpDlg::Reposition()
 {
-    // Where the window system places windows itself, help opens as the main window's own
-    // window, which it keeps beside or above it.
-    QWidget* pParent = parentWidget();
-    if (pParent && CanPlaceOwnWindows())
+    // Where the window system places windows itself, help is placed as a window of its own,
+    // not as the main window's, which would be centred over the letter cells.
+    if (!CanPlaceOwnWindows())
+        LeavePlacementToWindowSystem(this);
+    else if (QWidget* pParent = parentWidget())
         move(PlaceBeside(pParent));
     show();
     activateWindow();

@@ -1,5 +1,11 @@
 #pragma once
 
+class QWidget;
+
 // False where the window system places every top-level window itself (Wayland): there a
 // program's own moves are ignored, and positions it reads back are not where windows are.
 bool CanPlaceOwnWindows();
+
+// Leaves a window's place to the window system alone. A window owned by another is centred
+// over its owner there (GNOME, KDE); one without is put where it covers the others least.
+void LeavePlacementToWindowSystem(QWidget* pWindow);

@@ -138,7 +138,14 @@ void CFlagButton::ShowFlagMenu(Qt::KeyboardModifiers modifiers)
     QMenu menu(this);
     if (!BuildFlagMenu(menu, modifiers))
         return;
-    const QAction* pChosen = menu.exec(mapToGlobal(QPoint(0, height())));
+    // A screen reader triggers an item without the click that ends the menu: the choice is
+    // taken from the signal, and the menu closed, either way.
+    const QAction* pChosen = nullptr;
+    connect(&menu, &QMenu::triggered, &menu, [&menu, &pChosen](const QAction* pAction) {
+        pChosen = pAction;
+        menu.close();
+    });
+    menu.exec(mapToGlobal(QPoint(0, height())));
     auto* pDlg = qobject_cast<CBaseDlg*>(window());
     if (!pChosen || !pDlg)
         return;

@@ -5,11 +5,12 @@ accessibility bus by role and name, and each guess's result is read from its row
 The driver knows the dictionary's words and keeps those that agree with every result so far,
 as a player with a good memory would, and so wins honestly in a handful of guesses. After the
 win it waits for the high score note, starts a new game, guesses once, asks to quit, answers
-No, asks again and answers Yes.
+No, asks again and answers Yes. Without keys it opens help from the flag menu first.
 
-Usage: by_ear.py --words FILE --name NAME --input keys|text [--dump FOLDER]
+Usage: by_ear.py --words FILE --name NAME --input keys|text [--dump FOLDER] [--snapshot CMD]
   keys: letters and Escape are typed (X11); text: cells are filled and buttons pressed
-  through the bus alone, which needs no X server (Wayland).
+  through the bus alone, which needs no X server (Wayland). CMD keeps a picture of the
+  screen, with {} standing for the moment's name.
 """
 import argparse
 import re
@@ -78,6 +79,29 @@ def window(role, inner_role, inner_name):
     return None
 
 
+def shown_popup(press):
+    """Presses and returns the popup menu that shows: a menu is no child of the program, so
+    it is caught as the bus announces it."""
+    shown = []
+
+    def on_show(event):
+        if event.detail1 and event.source.getRoleName() == "popup menu":
+            shown.append(event.source)
+
+    pyatspi.Registry.registerEventListener(on_show, "object:state-changed:showing")
+    press()
+
+    def probe():
+        while GLib.MainContext.default().iteration(False):
+            pass
+        return shown and shown[-1]
+
+    try:
+        return wait_for("popup menu", probe)
+    finally:
+        pyatspi.Registry.deregisterEventListener(on_show, "object:state-changed:showing")
+
+
 def alert():
     app = program()
     return app and next((w for w in children(app) if w and w.getRoleName() == "alert"), None)
@@ -97,6 +121,8 @@ class Bus:
             | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
 
     def press(self, acc):
+        if acc is None:
+            raise Failure("nothing to press where a button was expected")
         action = acc.queryAction()
         names = [action.getName(i) for i in range(action.nActions)]
         index = next((i for i, n in enumerate(names) if n in ("Press", "press", "click")), 0)
@@ -135,6 +161,10 @@ class Player:
         if self.args.dump:
             with open("%s/a11y-%s.txt" % (self.args.dump, title), "w") as out:
                 dump(acc, out)
+
+    def snapshot(self, moment):
+        if self.args.snapshot:
+            subprocess.run(self.args.snapshot.replace("{}", moment), shell=True, check=True)
 
     def keys(self, *keys):
         subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=True)
@@ -181,13 +211,21 @@ class Player:
             if not candidates:
                 raise Failure("no word of the dictionary agrees with every result")
 
+    def choose(self, item):
+        flag = find(self.main, "push button", re.compile("^Dictionary: "))
+        menu = shown_popup(lambda: self.bus.press(flag))
+        self.bus.press(find(menu, "menu item", item))
+
+    def open_help(self):
+        self.choose("Help...")
+        wait_for("help window", lambda: window("dialog", "label", re.compile("^Try to guess")))
+        self.snapshot("help")
+
     def quit_with_question(self):
         if self.args.input == "keys":
             self.keys("Escape")
         else:
-            self.bus.press(find(self.main, "push button menu", re.compile("^Dictionary: ")))
-            menu = wait_for("flag menu", lambda: window("popup menu", "menu item", "Exit"))
-            self.bus.press(find(menu, "menu item", "Exit"))
+            self.choose("Exit")
         question = wait_for("question as an alert", alert)
         if not find(question, "label", QUESTION):
             raise Failure("the alert does not ask whether to abort the game")
@@ -200,6 +238,7 @@ class Player:
         note = wait_for("high score note as an alert", alert, step=0.05)
         print("note: %s" % note.name)
         self.save(self.main, "main-won")
+        self.snapshot("won")
         wait_for("high score note to close", lambda: not alert())
         go = find(self.main, "push button", "New game")
         if go is None or not go.description.startswith("You found "):
@@ -207,8 +246,11 @@ class Player:
         self.bus.press(go)
         wait_for("a new game", lambda: find(self.main, "push button", "Drop the guess"))
         self.guess(self.words[-1])
+        if self.args.input == "text":
+            self.open_help()  # where the window system alone places it
         question = self.quit_with_question()
         self.save(question, "question")
+        self.snapshot("question")
         self.bus.press(find(question, "push button", "No"))
         wait_for("the question to close", lambda: not alert())
         if program() is None or not self.rows():
@@ -223,6 +265,7 @@ def main():
     parser.add_argument("--name", required=True)
     parser.add_argument("--input", choices=("keys", "text"), required=True)
     parser.add_argument("--dump")
+    parser.add_argument("--snapshot")
     try:
         Player(parser.parse_args()).play()
     except Failure as failure:

@@ -16,4 +16,4 @@ start_display
 start_accessibility_bus
 seed_slow_high_score
 launch_program "${A11Y_ENV[@]}"
-play_by_ear "Blind Bea" keys
+play_by_ear "Blind Bea" keys "import -window root '$OUT/e2e-by-ear-{}.png'"

@@ -11,6 +11,7 @@
 #include "window/FlagButton.h"
 #include "window/GameDlg.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QListWidget>
@@ -50,11 +51,12 @@ struct KeyboardTest : testing::Test, MainWindowRig {
             QTest::keyClick(QApplication::focusWidget(), *p);
     }
     QWidget* Ctl(int nId) const { return m_dlg.GetDlgItem(nId); }
-    // Closes the next menu that opens with Escape and says whether it was the flag menu.
-    std::shared_ptr<bool> EscapeNextMenu() const
+    // Closes the next menu that opens with Escape and says whether it was the flag menu. The
+    // watch ends with the test's window, so that it never closes a later test's menu.
+    std::shared_ptr<bool> EscapeNextMenu()
     {
         auto pOpened = std::make_shared<bool>(false);
-        auto* pTimer = new QTimer;
+        auto* pTimer = new QTimer(&m_dlg);
         QObject::connect(pTimer, &QTimer::timeout, pTimer, [this, pTimer, pOpened] {
             if (auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
                 *pOpened = pMenu->parentWidget() == Ctl(IDC_FLAG);
@@ -138,6 +140,23 @@ TEST_F(KeyboardTest, SpaceOnTheFlagButtonOpensNothing)
     QTest::keyClick(Ctl(IDC_FLAG), Qt::Key_Space);
     QTest::qWait(50);
     EXPECT_FALSE(*pOpened);
+}
+
+// Guards against a flag menu that a screen reader cannot open, or whose items it presses
+// in vain: the menu's own click is not what a screen reader uses.
+TEST_F(KeyboardTest, AScreenReaderOpensTheFlagMenuAndChoosesFromIt)
+{
+    const auto Press = [](QAccessibleInterface* pItem) {
+        pItem->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    QTimer::singleShot(100, [&Press] {
+        if (auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            Press(QAccessible::queryAccessibleInterface(pMenu)->child(2)); // Sound
+    });
+    Press(QAccessible::queryAccessibleInterface(Ctl(IDC_FLAG)));
+    QTest::qWait(300);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(m_app.m_commands.contains(ID_SOUND));
 }
 
 TEST_F(KeyboardTest, F2WithoutGuessesStartsANewGameUnasked)
