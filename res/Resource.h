@@ -133,6 +133,7 @@ constexpr int IDS_A11Y_WON = 10076;
 constexpr int IDS_A11Y_DICTIONARIES = 10077;
 constexpr int IDS_A11Y_WORDS = 10078;
 constexpr int IDS_A11Y_CASE = 10079;
+constexpr int IDS_A11Y_PLACE = 10080;
 
 // The built-in sound clips, named by the event each one marks.
 enum SoundId : int {

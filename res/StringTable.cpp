@@ -93,6 +93,7 @@ constexpr StringRow STRING_TABLE[] = {
     {IDS_A11Y_DICTIONARIES, "Dictionaries"},
     {IDS_A11Y_WORDS, "Words"},
     {IDS_A11Y_CASE, "Switches between capitals and small letters"},
+    {IDS_A11Y_PLACE, "Place"},
     {IDS_SELECT_NAME + DUTCH, "Kies je naam uit de lijst:"},
     {IDS_ENTER_NAME + DUTCH, "Vul je naam in:"},
     {IDS_DICTIONARY + DUTCH, "Woordenboek"},
@@ -150,6 +151,7 @@ constexpr StringRow STRING_TABLE[] = {
     {IDS_A11Y_DICTIONARIES + DUTCH, "Woordenboeken"},
     {IDS_A11Y_WORDS + DUTCH, "Woorden"},
     {IDS_A11Y_CASE + DUTCH, "Wisselt tussen hoofdletters en kleine letters"},
+    {IDS_A11Y_PLACE + DUTCH, "Plaats"},
 };
 
 } // namespace

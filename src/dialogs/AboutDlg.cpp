@@ -29,10 +29,13 @@ bool CAboutDlg::OnInitDialog()
     CBaseDlg::OnInitDialog();
     m_link->Attach();
     AppCore().PlaySoundRes(SND_ABOUT, true);
-    SetItemText(IDC_NAME_VERSION, QStringLiteral("%1 %2.%3")
-                                      .arg(QLatin1String(PRODUCT_NAME))
-                                      .arg(VERSION_MAJOR)
-                                      .arg(VERSION_MINOR));
+    const QString strNameVersion = QStringLiteral("%1 %2.%3")
+                                       .arg(QLatin1String(PRODUCT_NAME))
+                                       .arg(VERSION_MAJOR)
+                                       .arg(VERSION_MINOR);
+    SetItemText(IDC_NAME_VERSION, strNameVersion);
+    // The box has no title; a screen reader names it by what it shows first.
+    setAccessibleName(strNameVersion);
     m_link->SetTarget(MAKER_ADDRESS);
     m_link->SetTooltip(MAKER_ADDRESS);
     // Keys and clicks are caught before the box or any of its controls would handle them.

@@ -17,7 +17,7 @@ namespace
 {
 
 struct Column {
-    int nHeadingId; // 0 for no heading
+    int nHeadingId; // 0 for no heading; a screen reader still hears IDS_A11Y_PLACE
     Qt::Alignment alignment;
     int nWidthDu; // 0: the column takes the width the others leave
 };
@@ -101,6 +101,9 @@ void CHighScoresDlg::AddColumns()
         const Column& column = COLUMNS[nColumn];
         pHeadings->setText(nColumn, column.nHeadingId ? AppCore().LoadLangString(column.nHeadingId)
                                                       : QString());
+        if (!column.nHeadingId)
+            pHeadings->setData(nColumn, Qt::AccessibleTextRole,
+                               AppCore().LoadLangString(IDS_A11Y_PLACE));
         pHeadings->setTextAlignment(nColumn, column.alignment | Qt::AlignVCenter);
         if (column.nWidthDu == 0) {
             pHeader->setSectionResizeMode(nColumn, QHeaderView::Stretch);

@@ -91,7 +91,12 @@ void CPlayerDlg::KeepListAboveButtons()
 void CPlayerDlg::UpdateControls()
 {
     const bool bHasName = !m_strName.isEmpty();
-    SetItemText(IDC_TEXT, AppCore().LoadLangString(m_bEntering ? IDS_ENTER_NAME : IDS_SELECT_NAME));
+    const QString strPrompt =
+        AppCore().LoadLangString(m_bEntering ? IDS_ENTER_NAME : IDS_SELECT_NAME);
+    SetItemText(IDC_TEXT, strPrompt);
+    // A list, unlike a field, is not named by the text above it.
+    if (QWidget* pList = GetDlgItem(IDC_PLAYERS))
+        pList->setAccessibleName(strPrompt);
     ShowItem(IDC_NAME, m_bEntering);
     EnableItem(IDC_NAME, m_bEntering);
     ShowItem(IDC_NEW, !m_bEntering);
