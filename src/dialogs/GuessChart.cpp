@@ -9,6 +9,20 @@ namespace
 
 constexpr qreal BAR_SHARE = 0.6; // of its slot's width; the rest keeps bars apart
 constexpr int TEXT_GAP_PX = 2;
+constexpr qreal BAR_TEXT_SHARE = 0.45; // of the text colour in a bar; the rest is background
+
+// Half way between text and background stands out from both, in light and in dark themes,
+// where the palette's own greys may lie close to the background.
+QColor BarColour(const QPalette& palette)
+{
+    const QColor text = palette.color(QPalette::WindowText);
+    const QColor back = palette.color(QPalette::Window);
+    const auto Mix = [](int nText, int nBack) {
+        return qRound(nText * BAR_TEXT_SHARE + nBack * (1 - BAR_TEXT_SHARE));
+    };
+    return QColor(Mix(text.red(), back.red()), Mix(text.green(), back.green()),
+                  Mix(text.blue(), back.blue()));
+}
 
 QString BarLabel(int nBar)
 {
@@ -65,7 +79,8 @@ void CGuessChart::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QRect plot = PlotRect();
     const int nTextHeight = fontMetrics().height();
-    painter.setPen(palette().color(QPalette::Mid));
+    const QColor barColour = BarColour(palette());
+    painter.setPen(barColour);
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     for (int nBar = 0; nBar < GUESS_BARS; ++nBar) {
         const QRect slot = SlotRect(nBar);
@@ -75,8 +90,8 @@ void CGuessChart::paintEvent(QPaintEvent*)
         const QRect bar = BarRect(nBar);
         if (bar.isEmpty())
             continue;
-        painter.fillRect(
-            bar, palette().color(nBar == m_nHighlightBar ? QPalette::Highlight : QPalette::Mid));
+        painter.fillRect(bar, nBar == m_nHighlightBar ? palette().color(QPalette::Highlight)
+                                                      : barColour);
         painter.drawText(
             QRect(slot.left(), bar.top() - TEXT_GAP_PX - nTextHeight, slot.width(), nTextHeight),
             Qt::AlignCenter, QString::number(m_anCounts[nBar]));

@@ -65,12 +65,23 @@ void CStatisticsDlg::SetTexts()
     const CAppCore& core = AppCore();
     SetCaption(core.LoadLangString(IDS_STATISTICS));
     SetItemText(IDOK, core.LoadLangString(IDS_OK));
-    SetItemText(IDC_NAME, m_strPlayer);
+    ShowPlayerName();
     for (int i = 0; i < FIGURE_COUNT; ++i)
         SetItemText(IDC_FIRST_FIGURE_LABEL + i, core.LoadLangString(IDS_GAMES_WON + i));
     SetItemText(IDC_CHART_CAPTION, core.LoadLangString(IDS_GUESS_CHART));
     if (m_chart)
         m_chart->setAccessibleName(core.LoadLangString(IDS_GUESS_CHART));
+}
+
+// A name too long for its place is cut short; its tip has the whole of it.
+void CStatisticsDlg::ShowPlayerName()
+{
+    QWidget* pName = GetDlgItem(IDC_NAME);
+    if (!pName)
+        return;
+    pName->setToolTip(m_strPlayer);
+    SetItemText(IDC_NAME,
+                pName->fontMetrics().elidedText(m_strPlayer, Qt::ElideRight, pName->width()));
 }
 
 void CStatisticsDlg::FillDictionaries()

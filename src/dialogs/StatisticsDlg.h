@@ -24,6 +24,7 @@ protected:
 
 private:
     void SetTexts();
+    void ShowPlayerName();
     void FillDictionaries();
     void ShowRecord();
     void ShowFigures(const CStatistics& stats);
