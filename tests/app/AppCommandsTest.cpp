@@ -1,16 +1,11 @@
 #include "app/GameApp.h"
 #include "appcore/AppCore.h"
 #include "dialogs/HelpDlg.h"
-#include "game/GameRound.h"
 #include "res/Resource.h"
 #include "store/PlayerSettings.h"
-#include "support/ModalDriver.h"
-#include "support/QtPrinters.h"
 #include "support/RecordingWavePlayer.h"
-#include "support/TempRegistry.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -137,33 +132,4 @@ TEST_F(HelpCommandTest, ClosingWithTheMainWindowPlaysTheClosingSound)
     delete OpenHelp(); // as when the main window closes with help open
     EXPECT_EQ(theApp.m_pHelpDlg, nullptr);
     EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds().last(), SND_WINDOW_CLOSED);
-}
-
-// Guards against the command not reaching the statistics, or their opening on another player
-// or dictionary, or without the sounds of the high score list.
-TEST(StatisticsCommandTest, OpensThePlayersRecordOfTheGamesDictionaryWithSounds)
-{
-    const TempRegistry registry;
-    theApp.m_pGame = std::make_unique<CGameRound>();
-    theApp.m_pGame->m_nDict = 2;
-    theApp.m_pPlayer = std::make_unique<CPlayerSettings>(AppCore().m_nProgLang);
-    theApp.m_pPlayer->m_strName = QStringLiteral("Anna");
-    AppCore().SetPlayer(theApp.m_pPlayer.get());
-    RecordingWavePlayer::Instance().Clear();
-    QString strTitle, strName, strDictionary;
-    WhenModal([&](QWidget* pDlg) {
-        strTitle = pDlg->windowTitle();
-        strName = Item(pDlg, IDC_NAME)->property("text").toString();
-        strDictionary = qobject_cast<QComboBox*>(Item(pDlg, IDC_DICTIONARIES))->currentText();
-        QTest::keyClick(pDlg, Qt::Key_Escape);
-    });
-    EXPECT_TRUE(theApp.OnCmdMsg(ID_STATISTICS, nullptr));
-    EXPECT_EQ(strTitle, "Statistics");
-    EXPECT_EQ(strName, "Anna");
-    EXPECT_EQ(strDictionary, "Fran\u00e7ais");
-    EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(),
-              (QList<int>{SND_HIGH_SCORES, SND_WINDOW_CLOSED}));
-    AppCore().SetPlayer(nullptr);
-    theApp.m_pPlayer.reset();
-    theApp.m_pGame.reset();
 }
