@@ -109,6 +109,29 @@ constexpr DlgItem HIGH_SCORE_NOTICE_ITEMS[] = {
     {IDC_TEXT, Static, "", 6, 6, 120, 12, ITEM_VCENTER},
 };
 
+// A player's statistics: the dictionary and its flag, six figures, the chart of guesses.
+constexpr unsigned FIGURE = ITEM_VCENTER | ITEM_RIGHT;
+constexpr DlgItem STATISTICS_ITEMS[] = {
+    {IDC_DICTIONARIES, ComboBox, "", 30, 8, 90, 14, ITEM_TABSTOP},
+    {IDC_PICTURE, StaticIcon, "", 6, 6, 18, 18, 0},
+    {IDC_NAME, Static, "", 126, 6, 100, 18, ITEM_VCENTER | ITEM_RIGHT},
+    {IDC_FIRST_FIGURE_LABEL, Static, "", 6, 32, 80, 10, ITEM_VCENTER},
+    {IDC_FIRST_FIGURE, Static, "", 86, 32, 22, 10, FIGURE},
+    {IDC_FIRST_FIGURE_LABEL + 1, Static, "", 6, 44, 80, 10, ITEM_VCENTER},
+    {IDC_FIRST_FIGURE + 1, Static, "", 86, 44, 22, 10, FIGURE},
+    {IDC_FIRST_FIGURE_LABEL + 2, Static, "", 6, 56, 80, 10, ITEM_VCENTER},
+    {IDC_FIRST_FIGURE + 2, Static, "", 86, 56, 22, 10, FIGURE},
+    {IDC_FIRST_FIGURE_LABEL + 3, Static, "", 122, 32, 78, 10, ITEM_VCENTER},
+    {IDC_FIRST_FIGURE + 3, Static, "", 200, 32, 26, 10, FIGURE},
+    {IDC_FIRST_FIGURE_LABEL + 4, Static, "", 122, 44, 78, 10, ITEM_VCENTER},
+    {IDC_FIRST_FIGURE + 4, Static, "", 200, 44, 26, 10, FIGURE},
+    {IDC_FIRST_FIGURE_LABEL + 5, Static, "", 122, 56, 78, 10, ITEM_VCENTER},
+    {IDC_FIRST_FIGURE + 5, Static, "", 200, 56, 26, 10, FIGURE},
+    {IDC_CHART_CAPTION, Static, "", 6, 74, 220, 10, ITEM_VCENTER},
+    {IDC_CHART, Static, "", 6, 86, 220, 68, ITEM_TABSTOP},
+    {IDOK, PushButton, "OK", 154, 160, 72, 14, ITEM_DEFAULT | ITEM_TABSTOP},
+};
+
 constexpr DlgTemplate TEMPLATES[] = {
     {IDD_GAME, "Kelvara", "Georgia", 12, 80, 35,
      DLG_CAPTION | DLG_SYSMENU | DLG_MINIMIZE | DLG_APPWINDOW, GAME_ITEMS},
@@ -125,6 +148,8 @@ constexpr DlgTemplate TEMPLATES[] = {
     {IDD_HIGH_SCORES, "High Scores", "Tahoma", 8, 240, 142, DLG_CAPTION | DLG_SYSMENU,
      HIGH_SCORES_ITEMS},
     {IDD_HIGH_SCORE_NOTICE, "", "Georgia", 12, 132, 24, DLG_THINBORDER, HIGH_SCORE_NOTICE_ITEMS},
+    {IDD_STATISTICS, "Statistics", "Tahoma", 8, 232, 180, DLG_CAPTION | DLG_SYSMENU,
+     STATISTICS_ITEMS},
 };
 
 } // namespace

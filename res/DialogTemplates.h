@@ -5,7 +5,8 @@
 // Dialog templates: every dialog's controls with positions and sizes in dialog units.
 // One builder turns a template into widgets; the dialogs find their controls by id.
 
-enum class DlgItemKind { PushButton, Edit, Static, StaticIcon, ListBox, ListView };
+// ComboBox is a drop-down list to choose from, never an edit.
+enum class DlgItemKind { PushButton, Edit, Static, StaticIcon, ListBox, ListView, ComboBox };
 
 // Control styles, combined with |.
 enum DlgItemStyle : unsigned {
@@ -23,6 +24,7 @@ enum DlgItemStyle : unsigned {
     ITEM_AUTOHSCROLL = 1u << 11,
     ITEM_VSCROLL = 1u << 12,
     ITEM_NOSEL = 1u << 13, // list box whose items cannot be selected
+    ITEM_RIGHT = 1u << 14, // text aligned right
 };
 
 // Dialog styles.

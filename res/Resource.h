@@ -22,6 +22,7 @@ constexpr int IDD_SET_WORD = 1209;
 constexpr int IDD_MESSAGE = 1210;
 constexpr int IDD_HIGH_SCORES = 1211;
 constexpr int IDD_HIGH_SCORE_NOTICE = 1212;
+constexpr int IDD_STATISTICS = 1213;
 
 // The flag menu.
 constexpr int IDR_FLAG_MENU = 128;
@@ -50,13 +51,19 @@ constexpr int IDC_DELETE = 3004;
 constexpr int IDC_TEXT = 3005; // the prompt or message of a dialog
 constexpr int IDC_DICTIONARIES = 3006;
 constexpr int IDC_WORDS = 3007;
-constexpr int IDC_PICTURE = 3008; // the flag of the dictionary chooser, the message box's icon
+constexpr int IDC_PICTURE = 3008; // the flag of a dictionary, the message box's icon
 constexpr int IDC_COUNT = 3009;
 constexpr int IDC_NAME_VERSION = 3010;
 constexpr int IDC_LINK = 3011;
 constexpr int IDC_WORD = 3012;
 constexpr int IDC_SCORES = 3013;
 constexpr int IDC_CLEAR_ALL = 3014;
+constexpr int IDC_CHART = 3015; // the bars of the statistics
+constexpr int IDC_CHART_CAPTION = 3016;
+// The statistics' figures, each a label and a value, in the order of IDS_GAMES_WON on.
+constexpr int IDC_FIRST_FIGURE_LABEL = 3020;
+constexpr int IDC_FIRST_FIGURE = 3030;
+constexpr int FIGURE_COUNT = 6;
 
 // Menu commands. A dictionary is chosen with IDR_FIRST_DICTIONARY + slot.
 constexpr int ID_FIRST_PROG_LANG = 1301; // + program language
@@ -70,6 +77,7 @@ constexpr int ID_EXIT = 1408;
 constexpr int ID_CHEAT = 1409;
 constexpr int ID_SET_WORD = 1410;
 constexpr int ID_HIGH_SCORES = 1411;
+constexpr int ID_STATISTICS = 1412;
 constexpr int ID_HELP_INDEX = 57670; // the toolkit's Help command, raised by F1
 
 // Icons; a dictionary's flag is its IDR_ id.
@@ -122,6 +130,21 @@ constexpr int IDS_TIP_FLAG = 10036;
 constexpr int IDS_TIP_PLAYER = 10037;
 constexpr int IDS_TIP_DROP = 10038;
 constexpr int IDS_TIP_NEW_GAME = 10039;
+constexpr int IDS_STATISTICS = 10040;
+constexpr int IDS_ALL_DICTIONARIES = 10041;
+constexpr int IDS_GAMES_WON = 10042; // the figures' labels, FIGURE_COUNT of them
+constexpr int IDS_GAMES_ABANDONED = 10043;
+constexpr int IDS_CURRENT_RUN = 10044;
+constexpr int IDS_BEST_TIME = 10045;
+constexpr int IDS_AVERAGE_TIME = 10046;
+constexpr int IDS_BEST_RUN = 10047;
+constexpr int IDS_GUESS_CHART = 10048;
+constexpr int IDS_CHART_DESCRIPTION = 10049;
+constexpr int IDS_CHART_LAST = 10050;
+constexpr int IDS_CHART_EMPTY = 10051;
+constexpr int IDS_ONE_GUESS = 10052;
+constexpr int IDS_GUESSES = 10053;
+constexpr int IDS_MORE_GUESSES = 10054;
 // What a screen reader says of controls that show only a picture or a lone letter.
 constexpr int IDS_A11Y_LETTER = 10070;
 constexpr int IDS_A11Y_GUESS_ROW = 10071;
@@ -140,13 +163,13 @@ enum SoundId : int {
     SND_WIN = 4000, // a game won without cheating
     SND_ROW = 4001, // a guess row drops onto the board
     SND_NEW_GAME = 4002,
-    SND_LETTER = 4003,  // a letter typed into a cell
-    SND_CLEAR = 4004,   // Backspace or Space in a cell
-    SND_REFUSED = 4005, // a refused key, or a click on a cell
-    SND_HIGH_SCORES = 4006,
+    SND_LETTER = 4003,        // a letter typed into a cell
+    SND_CLEAR = 4004,         // Backspace or Space in a cell
+    SND_REFUSED = 4005,       // a refused key, or a click on a cell
+    SND_HIGH_SCORES = 4006,   // the high score list or the statistics open
     SND_EXIT = 4007,          // the main window closes
     SND_WINDOW_OPEN = 4008,   // dictionary chooser or help window opens
-    SND_WINDOW_CLOSED = 4009, // dictionary chooser, help window or high score list closes
+    SND_WINDOW_CLOSED = 4009, // dictionary chooser, help window, high scores or statistics close
     SND_QUESTION = 4010,      // abandon-game and clear-all questions
     SND_CHEAT_QUESTION = 4011,
     SND_SOUND_ON = 4012,

@@ -8,6 +8,7 @@
 #include "dialogs/LanguageDlg.h"
 #include "dialogs/NameDlg.h"
 #include "dialogs/PlayerDlg.h"
+#include "dialogs/StatisticsDlg.h"
 #include "game/GameRound.h"
 #include "platform/EndRequest.h"
 #include "platform/Icons.h"
@@ -162,6 +163,9 @@ bool CGameApp::OnCmdMsg(int nId, QWidget* pMainWnd)
     case ID_HIGH_SCORES:
         OnHighScores(pMainWnd);
         return true;
+    case ID_STATISTICS:
+        OnStatistics(pMainWnd);
+        return true;
     default:
         return false;
     }
@@ -187,5 +191,12 @@ void CGameApp::OnHighScores(QWidget* pMainWnd)
 {
     AppCore().PlaySoundRes(SND_HIGH_SCORES, true);
     CHighScoresDlg dlg(m_pHighScores.get(), pMainWnd);
+    dlg.DoModal();
+}
+
+void CGameApp::OnStatistics(QWidget* pMainWnd)
+{
+    AppCore().PlaySoundRes(SND_HIGH_SCORES, true);
+    CStatisticsDlg dlg(m_pPlayer->m_strName, m_pGame->m_nDict, pMainWnd);
     dlg.DoModal();
 }

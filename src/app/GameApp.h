@@ -50,6 +50,7 @@ private:
     void OnHelp(QWidget* pMainWnd);
     void OnAbout(QWidget* pMainWnd);
     void OnHighScores(QWidget* pMainWnd);
+    void OnStatistics(QWidget* pMainWnd);
 };
 
 extern CGameApp theApp;

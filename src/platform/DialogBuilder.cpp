@@ -3,6 +3,7 @@
 #include "platform/Icons.h"
 #include "res/Resource.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QFontMetricsF>
 #include <QHeaderView>
@@ -30,7 +31,9 @@ QFont TemplateFont(const DlgTemplate& dlg)
 
 Qt::Alignment TextAlignment(unsigned nStyle)
 {
-    const Qt::Alignment horizontal = (nStyle & ITEM_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft;
+    const Qt::Alignment horizontal = (nStyle & ITEM_CENTER)  ? Qt::AlignHCenter
+                                     : (nStyle & ITEM_RIGHT) ? Qt::AlignRight
+                                                             : Qt::AlignLeft;
     const Qt::Alignment vertical = (nStyle & ITEM_VCENTER) ? Qt::AlignVCenter : Qt::AlignTop;
     return horizontal | vertical;
 }
@@ -116,6 +119,8 @@ QWidget* CreateStandardControl(const DlgItem& item, QWidget* pParent)
         return new QListWidget(pParent);
     case DlgItemKind::ListView:
         return new QTreeWidget(pParent);
+    case DlgItemKind::ComboBox:
+        return new QComboBox(pParent);
     }
     return nullptr;
 }
@@ -126,7 +131,8 @@ void ApplyCommonStyle(QWidget* pControl, const DlgItem& item)
         pControl->setObjectName(QString::number(item.nId));
     // A dialog's own control class may take the focus in fewer ways than the template says.
     if (item.kind == DlgItemKind::PushButton || item.kind == DlgItemKind::Edit ||
-        item.kind == DlgItemKind::ListBox || item.kind == DlgItemKind::ListView) {
+        item.kind == DlgItemKind::ListBox || item.kind == DlgItemKind::ListView ||
+        item.kind == DlgItemKind::ComboBox) {
         const int nPolicy = (item.nStyle & ITEM_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus;
         pControl->setFocusPolicy(Qt::FocusPolicy(nPolicy & pControl->focusPolicy()));
     }

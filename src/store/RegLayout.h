@@ -37,6 +37,23 @@ constexpr QLatin1String PLAYER_DICT("Dict"); // default: the program language
 constexpr CRegSetting<bool> PLAYER_SOUND{QLatin1String("Sound"), true};
 constexpr CRegSetting<bool> PLAYER_LOWER{QLatin1String("Lower"), false};
 
+// Each player's record of finished games: the values below on STATISTICS under the player's
+// key, over all dictionaries, and again on a subkey of it per dictionary, named by its code.
+constexpr QLatin1String STATISTICS("Statistics");
+constexpr QLatin1String STATS_WON("Won");
+constexpr QLatin1String STATS_ABANDONED("Abandoned");
+constexpr QLatin1String STATS_BEST_TIME("BestTime");   // seconds
+constexpr QLatin1String STATS_TOTAL_TIME("TotalTime"); // seconds of all won games
+constexpr QLatin1String STATS_RUN("Run");
+constexpr QLatin1String STATS_BEST_RUN("BestRun");
+constexpr QLatin1String STATS_LAST_GUESSES("LastGuesses"); // bar of the last win, 1-based; 0 none
+
+// Won games by guesses: Guesses01 to Guesses15, and Guesses16 for 16 or more.
+inline QString GuessCountValueName(int nBar)
+{
+    return QStringLiteral("Guesses%1").arg(nBar + 1, 2, 10, QLatin1Char('0'));
+}
+
 // The high score table, per machine: H01 to H10, one record each.
 constexpr CRegLocation HIGH_SCORES{HKEY_LOCAL_MACHINE, QLatin1String("HiScores")};
 

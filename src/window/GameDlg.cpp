@@ -14,6 +14,7 @@
 #include "res/Resource.h"
 #include "store/HighScoreTable.h"
 #include "store/PlayerSettings.h"
+#include "store/PlayerStatistics.h"
 #include "window/CommandTarget.h"
 #include "window/FlagButton.h"
 #include "window/GuessRow.h"
@@ -270,9 +271,14 @@ void CGameDlg::OnTimer(int)
     UpdateClockText();
 }
 
+bool CGameDlg::HasGameWithGuesses() const
+{
+    return !m_pGame->m_bFinished && !m_rows.isEmpty();
+}
+
 int CGameDlg::ConfirmAbort(int nTextId, int nInsertId)
 {
-    if (m_pGame->m_bFinished || m_rows.isEmpty())
+    if (!HasGameWithGuesses())
         return IDOK;
     QString strText = AppCore().LoadLangString(nTextId);
     if (nInsertId)
@@ -284,7 +290,10 @@ void CGameDlg::StartNewGame(bool bAskFirst)
 {
     if (bAskFirst && ConfirmAbort(IDS_ABORT_GAME) != IDOK)
         return;
+    CountAbandonedGame();
     m_pGame->NewRound();
+    m_strGamePlayer = m_pPlayer->m_strName;
+    m_nGameDict = m_pGame->m_nDict;
     AppCore().PlaySoundRes(SND_NEW_GAME, true);
     ClearGuessRows();
     ResetEntryRow();
@@ -324,12 +333,21 @@ void CGameDlg::OnWin()
         pCell->setEnabled(false);
     if (m_pGame->m_bCheated)
         return;
+    RecordWonGame(m_strGamePlayer, m_nGameDict, m_pGame->GetElapsedSeconds(), m_pGame->m_nGuesses);
     AppCore().PlaySoundRes(SND_WIN, true);
     const bool bFull = m_pHighScores->GetCount() >= MAX_HIGH_SCORES;
     const int nPlace = m_pHighScores->AddWonGame(*m_pGame, *m_pPlayer);
     // Entering a table with room is news only when the game beats an earlier entry.
     if (nPlace > 0 && (bFull || nPlace < m_pHighScores->GetCount()))
         ShowHighScoreNotice(nPlace);
+}
+
+// A game given up after its first guess counts against the one who started it; a game whose
+// word was revealed or set counts neither way.
+void CGameDlg::CountAbandonedGame()
+{
+    if (HasGameWithGuesses() && !m_pGame->m_bCheated)
+        RecordAbandonedGame(m_strGamePlayer, m_nGameDict);
 }
 
 void CGameDlg::ShowHighScoreNotice(int nPlace)
@@ -350,6 +368,7 @@ void CGameDlg::OnCancel()
 {
     if (ConfirmAbort(IDS_ABORT_GAME) != IDOK)
         return;
+    CountAbandonedGame();
     AppCore().PlaySoundRes(SND_EXIT, false);
     CBaseDlg::OnCancel();
 }

@@ -4,6 +4,7 @@
 #include "res/Resource.h"
 
 #include <QList>
+#include <QString>
 #include <cstdint>
 
 class CGameRound;
@@ -58,7 +59,9 @@ private:
     void StartClock();
     void StopClock();
     void StartNewGame(bool bAskFirst);
+    bool HasGameWithGuesses() const;
     int ConfirmAbort(int nTextId, int nInsertId = 0);
+    void CountAbandonedGame();
     void AddGuessRow(std::int16_t nBlack, std::int16_t nWhite);
     void LayOutRows();
     void ClearGuessRows();
@@ -83,4 +86,7 @@ private:
     std::int16_t m_nInitWindowWidth = -1;
     const int m_nTimerId = IDT_CLOCK;
     QList<CGuessRow*> m_rows;
+    // Whose game runs, with which dictionary: both may change before the game is replaced.
+    QString m_strGamePlayer;
+    int m_nGameDict = -1;
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays a first start of the real program in a virtual X server, as a player would: the
 # English flag, a name, three guesses, Escape and No; through the flag menu another dictionary,
-# help, the about box, the dictionary chooser, and a won game with a word set by hand; Escape.
+# help, the about box, the dictionary chooser, a won game with a word set by hand and the
+# statistics; Escape.
 # Then checks what was stored. Guards against a program that cannot be played from start to
 # exit, a command of the flag menu that does not reach its window, or a program that forgets
 # its settings on the way out. Usage: play_game.sh PATH/TO/kelvara OUTPUT_FOLDER (screenshots)
@@ -86,6 +87,7 @@ focus "$MAIN_WIN"
 xdotool type --delay 60 "ABCD" && xdotool key Return
 wait_for "the winning row" taller_than "$MAIN_WIN" "$last"
 import -window root "$OUT/e2e-set-word.png" || fail "no screenshot"
+visit Statistics Escape "" t
 xdotool key Escape # the game is won: no question
 
 expect_ended "the last Escape"
@@ -96,6 +98,9 @@ expect_value "$USER_REG" "$SETTINGS" '"AutoStart"=dword:00000001'
 expect_value "$USER_REG" "$SETTINGS" '"LastPlayer"="Tester"'
 expect_value "$MACHINE_REG" "$PLAYER" '"Dict"=dword:00000003'
 expect_value "$MACHINE_REG" "$PLAYER" '"Sound"=dword:00000001'
+# The English game given up for Deutsch; the game with the word set by hand is not counted.
+expect_value "$MACHINE_REG" "$PLAYER\\Statistics\\EN" '"Abandoned"=dword:00000001'
+expect_value "$MACHINE_REG" "$PLAYER\\Statistics" '"Won"=dword:00000000'
 expect_value "$MACHINE_REG" "$MACHINE" "\"folder\"=\"$(dirname "$PROGRAM")\""
 expect_value "$MACHINE_REG" "$MACHINE" '"version"="1.0.00"'
 grep -qi HiScores "$MACHINE_REG" && fail "a game with a word set by hand entered the high scores"

@@ -1,4 +1,5 @@
 #include "store/HighScoreTable.h"
+#include "store/PlayerStatistics.h"
 #include "store/RegKey.h"
 #include "store/RegistryLocation.h"
 #include "support/TempRegistry.h"
@@ -64,6 +65,15 @@ TEST(StoreProcesses, ConcurrentWritersLoseNoValuesNorHighScores)
         EXPECT_EQ(table.GetAt(i)->m_nSeconds, i + 1);
     loadedBefore.ClearAll();
     EXPECT_EQ(table.GetCount(), 0);
+}
+
+// Guards against a copy that counts its game on the record it read before another copy wrote.
+TEST(StoreProcesses, TwoCopiesBothCountTheirGames)
+{
+    TempRegistry reg;
+    RunWriters({{"stats", reg.MachineFile(), "40"}, {"stats", reg.MachineFile(), "40"}});
+    EXPECT_EQ(ReadStatistics("Kim", 0).m_nWon, 80);
+    EXPECT_EQ(ReadStatistics("Kim", ALL_DICTIONARIES).m_nWon, 80);
 }
 
 // Guards against a copy killed while saving the high scores leaving a torn table, in a file of

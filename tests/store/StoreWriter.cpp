@@ -2,12 +2,14 @@
 // shared store in FOLDER that belongs to this process's user, or "installed" for the real one.
 // "values WHERE PREFIX COUNT" writes PREFIX0.. one by one;
 // "wins WHERE FIRST COUNT" offers COUNT won games of FIRST, FIRST + 2, ... seconds;
+// "stats WHERE COUNT" counts COUNT won games of Kim's;
 // "scores WHERE" stores whole tables of the next generation until killed, printing after each;
 // "check WHERE" prints the count of high scores and the seconds of the first and the last;
 // "hold WHERE" takes the store's lock, prints, and waits to be killed.
 #include "game/GameRound.h"
 #include "store/HighScoreTable.h"
 #include "store/PlayerSettings.h"
+#include "store/PlayerStatistics.h"
 #include "store/RegLayout.h"
 #include "store/RegistryLocation.h"
 
@@ -51,6 +53,9 @@ int main(int argc, char* argv[])
             game.m_dwEnd = (nFirst + 2 * i) * 1000u;
             table.AddWonGame(game, player);
         }
+    } else if (strMode == "stats") {
+        for (int i = 0; i < nFirst; ++i)
+            RecordWonGame("Kim", 0, 60, 5);
     } else if (strMode == "scores") {
         CHighScoreTable table;
         for (int nGeneration = table.GetCount() > 0 ? table.GetAt(0)->m_nSeconds + 1 : 1;;

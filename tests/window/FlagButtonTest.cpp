@@ -83,9 +83,9 @@ TEST_F(FlagTest, ShiftAddsCheatAndTheChecksShowDictionaryAndLanguage)
 {
     m_player.m_bSound = false;
     ASSERT_TRUE(m_pButton->BuildFlagMenu(m_menu, Qt::ShiftModifier));
-    EXPECT_EQ(Texts(m_menu),
-              (QStringList{"&Dictionary", "&Program", "&Sound", "-", "&New Game", "Hi&gh Scores...",
-                           "&Cheat...", "-", "&Help...", "&About...", "-", "E&xit"}));
+    EXPECT_EQ(Texts(m_menu), (QStringList{"&Dictionary", "&Program", "&Sound", "-", "&New Game",
+                                          "Hi&gh Scores...", "S&tatistics...", "&Cheat...", "-",
+                                          "&Help...", "&About...", "-", "E&xit"}));
     EXPECT_EQ(Texts(*m_menu.actions()[0]->menu()), DICTIONARIES);
     EXPECT_EQ(Texts(*m_menu.actions()[1]->menu()), (QStringList{"English", "Nederlands"}));
     EXPECT_EQ(Items(m_menu, &QAction::isChecked, true), (QStringList{"Latinum", "English"}));
@@ -95,9 +95,9 @@ TEST_F(FlagTest, ShiftAddsCheatAndTheChecksShowDictionaryAndLanguage)
 TEST_F(FlagTest, CtrlAddsSetWordAndSoundOnIsChecked)
 {
     ASSERT_TRUE(m_pButton->BuildFlagMenu(m_menu, Qt::ControlModifier));
-    EXPECT_EQ(Texts(m_menu),
-              (QStringList{"&Dictionary", "&Program", "&Sound", "-", "&New Game", "Hi&gh Scores...",
-                           "Set Wo&rd...", "-", "&Help...", "&About...", "-", "E&xit"}));
+    EXPECT_EQ(Texts(m_menu), (QStringList{"&Dictionary", "&Program", "&Sound", "-", "&New Game",
+                                          "Hi&gh Scores...", "S&tatistics...", "Set Wo&rd...", "-",
+                                          "&Help...", "&About...", "-", "E&xit"}));
     EXPECT_EQ(Items(m_menu, &QAction::isChecked, true),
               (QStringList{"Latinum", "English", "&Sound"}));
 }
@@ -111,8 +111,8 @@ TEST_F(FlagTest, InDutchOnceTheGameIsOverCheatIsGreyed)
     ASSERT_TRUE(m_pButton->BuildFlagMenu(m_menu, Qt::ShiftModifier | Qt::ControlModifier));
     EXPECT_EQ(Texts(m_menu),
               (QStringList{"&Woordenboek", "&Programma", "&Geluid", "-", "&Nieuw spel",
-                           "Hoogste s&cores...", "&Spieken...", "Woo&rd instellen...", "-",
-                           "&Help...", "&Over...", "-", "A&fsluiten"}));
+                           "Hoogste s&cores...", "S&tatistieken...", "&Spieken...",
+                           "Woo&rd instellen...", "-", "&Help...", "&Over...", "-", "A&fsluiten"}));
     EXPECT_EQ(Texts(*m_menu.actions()[0]->menu()), DICTIONARIES);
     EXPECT_EQ(Items(m_menu, &QAction::isChecked, true), (QStringList{"Latinum", "Nederlands"}));
     EXPECT_EQ(Items(m_menu, &QAction::isEnabled, false), QStringList{"&Spieken..."});

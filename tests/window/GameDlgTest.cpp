@@ -4,6 +4,7 @@
 #include "res/Resource.h"
 #include "store/HighScoreTable.h"
 #include "store/PlayerSettings.h"
+#include "store/PlayerStatistics.h"
 #include "store/RegKey.h"
 #include "support/ModalDriver.h"
 #include "support/RecordingWavePlayer.h"
@@ -290,4 +291,59 @@ TEST_F(GameDlgTest, ThePlayerButtonAsksAndSwitchesToTheChosenPlayerKeepingEachOn
     EXPECT_TRUE(m_dlg.Rows().isEmpty()); // a new game
     m_player.Load(QStringLiteral("Anna"));
     EXPECT_FALSE(m_player.m_bSound);
+}
+
+// Guards against a game counted as given up when it had no guesses or the answer was No, or
+// counted for the player or dictionary that comes next instead of the one it was played for.
+TEST_F(GameDlgTest, AGameGivenUpAfterItsFirstGuessCountsForItsPlayerAndDictionary)
+{
+    CRegKey(HKEY_LOCAL_MACHINE, QStringLiteral("Players\\Bert"))
+        .SetInt(QStringLiteral("Dict"), GERMAN);
+    m_dlg.OnCommand(ID_NEW_GAME);
+    m_dlg.OnCommand(ID_NEW_GAME);
+    Guess(QStringLiteral("QZXJ"));
+    m_answers = {IDCANCEL};
+    m_dlg.OnCommand(ID_NEW_GAME);
+    m_dlg.OnCommand(ID_NEW_GAME);
+    Guess(QStringLiteral("QZXJ"));
+    m_dlg.OnCommand(IDR_FIRST_DICTIONARY + FRENCH);
+    Guess(QStringLiteral("QZXJ"));
+    m_fill = [](QWidget* pDlg) {
+        if (auto* pList = qobject_cast<QListWidget*>(Item(pDlg, IDC_PLAYERS)))
+            pList->setCurrentItem(pList->findItems(QStringLiteral("Bert"), Qt::MatchExactly)[0]);
+    };
+    m_dlg.OnCommand(IDC_PLAYER);
+    Guess(QStringLiteral("QZXJ"));
+    m_dlg.OnCommand(ID_EXIT);
+
+    EXPECT_EQ(ReadStatistics(QStringLiteral("Anna"), ENGLISH).m_nAbandoned, 2);
+    EXPECT_EQ(ReadStatistics(QStringLiteral("Anna"), FRENCH).m_nAbandoned, 1);
+    EXPECT_EQ(ReadStatistics(QStringLiteral("Anna"), ALL_DICTIONARIES).m_nAbandoned, 3);
+    EXPECT_EQ(ReadStatistics(QStringLiteral("Bert"), GERMAN).m_nAbandoned, 1);
+    EXPECT_EQ(ReadStatistics(QStringLiteral("Bert"), ALL_DICTIONARIES).m_nAbandoned, 1);
+}
+
+// Guards against counting a game whose word was revealed or set, whichever way it ends, or
+// Set Word replacing an honest game with guesses without counting it.
+TEST_F(GameDlgTest, OnlyHonestGamesCountAndAWinCountsItsTimeAndGuesses)
+{
+    Win(83);
+    m_dlg.OnCommand(ID_NEW_GAME);
+    m_answers = {IDOK, IDCANCEL};
+    m_dlg.OnCommand(ID_CHEAT);
+    Guess(QStringLiteral("QZXJ"));
+    m_dlg.OnCommand(ID_NEW_GAME);
+    Guess(QStringLiteral("QZXJ"));
+    m_fill = [](QWidget* pDlg) {
+        if (QWidget* pWord = Item(pDlg, IDC_WORD))
+            QTest::keyClicks(pWord, "word");
+    };
+    m_dlg.OnCommand(ID_SET_WORD);
+    Guess(QStringLiteral("WORD"));
+
+    const CStatistics stats = ReadStatistics(QStringLiteral("Anna"), ENGLISH);
+    EXPECT_EQ(stats.m_nWon, 1);
+    EXPECT_EQ(stats.m_nAbandoned, 1);
+    EXPECT_EQ(stats.m_nBestSeconds, 83);
+    EXPECT_EQ(stats.m_anWonByBar[GuessBar(1)], 1);
 }

@@ -1,0 +1,104 @@
+#include "dialogs/GuessChart.h"
+
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <algorithm>
+
+namespace
+{
+
+constexpr qreal BAR_SHARE = 0.6; // of its slot's width; the rest keeps bars apart
+constexpr int TEXT_GAP_PX = 2;
+constexpr qreal BAR_TEXT_SHARE = 0.45; // of the text colour in a bar; the rest is background
+
+// Half way between text and background stands out from both, in light and in dark themes,
+// where the palette's own greys may lie close to the background.
+QColor BarColour(const QPalette& palette)
+{
+    const QColor text = palette.color(QPalette::WindowText);
+    const QColor back = palette.color(QPalette::Window);
+    const auto Mix = [](int nText, int nBack) {
+        return qRound(nText * BAR_TEXT_SHARE + nBack * (1 - BAR_TEXT_SHARE));
+    };
+    return QColor(Mix(text.red(), back.red()), Mix(text.green(), back.green()),
+                  Mix(text.blue(), back.blue()));
+}
+
+QString BarLabel(int nBar)
+{
+    return nBar == GUESS_BARS - 1 ? QStringLiteral("%1+").arg(GUESS_BARS)
+                                  : QString::number(nBar + 1);
+}
+
+} // namespace
+
+CGuessChart::CGuessChart(QWidget* pParent) : QWidget(pParent)
+{
+    // Reached with Tab, so that a screen reader reads out its description.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void CGuessChart::SetCounts(const std::array<int, GUESS_BARS>& anCounts, int nHighlightBar)
+{
+    m_anCounts = anCounts;
+    m_nHighlightBar = nHighlightBar;
+    update();
+}
+
+// Room for a line of counts above the bars and a line of guesses below them.
+QRect CGuessChart::PlotRect() const
+{
+    const int nTextHeight = fontMetrics().height() + TEXT_GAP_PX;
+    return rect().adjusted(0, nTextHeight, 0, -nTextHeight);
+}
+
+QRect CGuessChart::SlotRect(int nBar) const
+{
+    const QRect plot = PlotRect();
+    const qreal rSlotWidth = plot.width() / qreal(GUESS_BARS);
+    const int nLeft = plot.left() + qRound(nBar * rSlotWidth);
+    const int nRight = plot.left() + qRound((nBar + 1) * rSlotWidth);
+    return QRect(nLeft, plot.top(), nRight - nLeft, plot.height());
+}
+
+QRect CGuessChart::BarRect(int nBar) const
+{
+    const int nMax = *std::max_element(m_anCounts.cbegin(), m_anCounts.cend());
+    if (nBar < 0 || nBar >= GUESS_BARS || m_anCounts[nBar] <= 0)
+        return QRect();
+    const QRect slot = SlotRect(nBar);
+    const int nWidth = std::max(1, qRound(slot.width() * BAR_SHARE));
+    const int nHeight =
+        std::max(1, qRound(slot.height() * (qreal(m_anCounts[nBar]) / qreal(nMax))));
+    return QRect(slot.left() + (slot.width() - nWidth) / 2, slot.bottom() + 1 - nHeight, nWidth,
+                 nHeight);
+}
+
+void CGuessChart::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect plot = PlotRect();
+    const int nTextHeight = fontMetrics().height();
+    const QColor barColour = BarColour(palette());
+    painter.setPen(barColour);
+    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+    for (int nBar = 0; nBar < GUESS_BARS; ++nBar) {
+        const QRect slot = SlotRect(nBar);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(QRect(slot.left(), plot.bottom() + TEXT_GAP_PX, slot.width(), nTextHeight),
+                         Qt::AlignCenter, BarLabel(nBar));
+        const QRect bar = BarRect(nBar);
+        if (bar.isEmpty())
+            continue;
+        painter.fillRect(bar, nBar == m_nHighlightBar ? palette().color(QPalette::Highlight)
+                                                      : barColour);
+        painter.drawText(
+            QRect(slot.left(), bar.top() - TEXT_GAP_PX - nTextHeight, slot.width(), nTextHeight),
+            Qt::AlignCenter, QString::number(m_anCounts[nBar]));
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}

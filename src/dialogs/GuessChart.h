@@ -1,0 +1,30 @@
+#pragma once
+
+#include "store/PlayerStatistics.h"
+
+#include <QWidget>
+#include <array>
+
+// Bars of won games by their number of guesses, scaled to the tallest, with each bar's count
+// above it and its number of guesses below; the bar of the last won game stands out.
+class CGuessChart : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CGuessChart(QWidget* pParent = nullptr);
+
+    // nHighlightBar -1 for none.
+    void SetCounts(const std::array<int, GUESS_BARS>& anCounts, int nHighlightBar);
+    // Where the bar is painted; empty for a bar of no games.
+    QRect BarRect(int nBar) const;
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+
+private:
+    QRect PlotRect() const;
+    QRect SlotRect(int nBar) const;
+
+    std::array<int, GUESS_BARS> m_anCounts{};
+    int m_nHighlightBar = -1;
+};
