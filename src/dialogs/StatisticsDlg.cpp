@@ -11,6 +11,7 @@
 #include "store/PlayerStatistics.h"
 
 #include <QComboBox>
+#include <QLabel>
 
 namespace
 {
@@ -71,6 +72,11 @@ void CStatisticsDlg::SetTexts()
     SetItemText(IDC_CHART_CAPTION, core.LoadLangString(IDS_GUESS_CHART));
     if (m_chart)
         m_chart->setAccessibleName(core.LoadLangString(IDS_GUESS_CHART));
+    // A drop-down is named by what it shows; the flag beside it is its label for a listener.
+    if (auto* pFlag = qobject_cast<QLabel*>(GetDlgItem(IDC_PICTURE))) {
+        pFlag->setAccessibleName(core.LoadLangString(IDS_DICTIONARY));
+        pFlag->setBuddy(m_comboDict);
+    }
 }
 
 // A name too long for its place is cut short; its tip has the whole of it.
