@@ -197,7 +197,8 @@ TEST_F(KeyboardTest, TheMenuShowsTheKeysOfNewGameAndHelp)
     EXPECT_EQ(shortcuts, (QStringList{"F2", "F1"}));
 }
 
-// Guards against a long name pushing the clock out of the player button, or cut short in its tip.
+// Guards against a long name pushing the clock out of the player button, or cut short in its
+// tip or for a screen reader.
 TEST_F(KeyboardTest, ALongNameIsCutShortAndTheTimeStillShowsWithTheWholeNameInTheTip)
 {
     m_player.m_strName = QString(50, u'W');
@@ -206,6 +207,7 @@ TEST_F(KeyboardTest, ALongNameIsCutShortAndTheTimeStillShowsWithTheWholeNameInTh
     EXPECT_TRUE(strText.endsWith(" - 0:00")) << strText.toStdString();
     EXPECT_LE(QFontMetrics(Ctl(IDC_PLAYER)->font()).horizontalAdvance(strText),
               Ctl(IDC_PLAYER)->width());
+    EXPECT_EQ(Ctl(IDC_PLAYER)->accessibleName(), m_player.m_strName + " - 0:00");
     WhenModal([](QWidget* pChooser) { QTest::keyClick(pChooser, Qt::Key_Escape); });
     CRegKey(HKEY_LOCAL_MACHINE, QStringLiteral("Players\\") + m_player.m_strName)
         .SetInt(QStringLiteral("Dict"), 0);
