@@ -45,11 +45,15 @@ void CGuessChart::SetCounts(const std::array<int, GUESS_BARS>& anCounts, int nHi
     update();
 }
 
-// Room for a line of counts above the bars and a line of guesses below them.
+// Room for a line of counts above the bars and a line of guesses below them, and at the right
+// for the last label, "16+", which is wider than its slot.
 QRect CGuessChart::PlotRect() const
 {
     const int nTextHeight = fontMetrics().height() + TEXT_GAP_PX;
-    return rect().adjusted(0, nTextHeight, 0, -nTextHeight);
+    const int nLastLabelOverhang =
+        std::max(0, (fontMetrics().horizontalAdvance(BarLabel(GUESS_BARS - 1)) -
+                     width() / GUESS_BARS) / 2 + TEXT_GAP_PX);
+    return rect().adjusted(0, nTextHeight, -nLastLabelOverhang, -nTextHeight);
 }
 
 QRect CGuessChart::SlotRect(int nBar) const
