@@ -112,8 +112,8 @@ constexpr DlgItem HIGH_SCORE_NOTICE_ITEMS[] = {
 // A player's statistics: the dictionary and its flag, six figures, the chart of guesses.
 constexpr unsigned FIGURE = ITEM_VCENTER | ITEM_RIGHT;
 constexpr DlgItem STATISTICS_ITEMS[] = {
+    {IDC_PICTURE, StaticIcon, "", 6, 6, 18, 18, 0}, // the label of the dictionary choice
     {IDC_DICTIONARIES, ComboBox, "", 30, 8, 90, 14, ITEM_TABSTOP},
-    {IDC_PICTURE, StaticIcon, "", 6, 6, 18, 18, 0},
     {IDC_NAME, Static, "", 126, 6, 100, 18, ITEM_VCENTER | ITEM_RIGHT},
     {IDC_FIRST_FIGURE_LABEL, Static, "", 6, 32, 80, 10, ITEM_VCENTER},
     {IDC_FIRST_FIGURE, Static, "", 86, 32, 22, 10, FIGURE},

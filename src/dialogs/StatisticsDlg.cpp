@@ -11,7 +11,6 @@
 #include "store/PlayerStatistics.h"
 
 #include <QComboBox>
-#include <QLabel>
 
 namespace
 {
@@ -72,11 +71,9 @@ void CStatisticsDlg::SetTexts()
     SetItemText(IDC_CHART_CAPTION, core.LoadLangString(IDS_GUESS_CHART));
     if (m_chart)
         m_chart->setAccessibleName(core.LoadLangString(IDS_GUESS_CHART));
-    // A drop-down is named by what it shows; the flag beside it is its label for a listener.
-    if (auto* pFlag = qobject_cast<QLabel*>(GetDlgItem(IDC_PICTURE))) {
+    // A drop-down is named by what it shows; the flag, its label, says what it chooses.
+    if (QWidget* pFlag = GetDlgItem(IDC_PICTURE))
         pFlag->setAccessibleName(core.LoadLangString(IDS_DICTIONARY));
-        pFlag->setBuddy(m_comboDict);
-    }
 }
 
 // A name too long for its place is cut short; its tip has the whole of it.

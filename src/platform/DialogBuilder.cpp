@@ -162,7 +162,12 @@ Qt::WindowFlags WindowFlagsFor(const DlgTemplate& dlg)
 bool IsLabelledField(DlgItemKind kind)
 {
     return kind == DlgItemKind::Edit || kind == DlgItemKind::ListBox ||
-           kind == DlgItemKind::ListView;
+           kind == DlgItemKind::ListView || kind == DlgItemKind::ComboBox;
+}
+
+bool IsLabel(DlgItemKind kind)
+{
+    return kind == DlgItemKind::Static || kind == DlgItemKind::StaticIcon;
 }
 
 } // namespace
@@ -194,7 +199,7 @@ QHash<int, QWidget*> BuildDialog(const DlgTemplate& dlg, QDialog* pDialog,
     pDialog->setFixedSize(DialogUnitsToPixels(dlg, dlg.cx, dlg.cy));
 
     QHash<int, QWidget*> items;
-    QLabel* pLastText = nullptr;
+    QLabel* pLastLabel = nullptr;
     for (const DlgItem& item : dlg.items) {
         QWidget* pControl = createControl ? createControl(item, pDialog) : nullptr;
         if (!pControl)
@@ -207,11 +212,11 @@ QHash<int, QWidget*> BuildDialog(const DlgTemplate& dlg, QDialog* pDialog,
                               bottomRight.height() - topLeft.height());
         StyleControl(pControl, item);
         ApplyCommonStyle(pControl, item);
-        // As on Windows, a text right before a field in the template is its label: a screen
-        // reader names the field with it.
-        if (pLastText && IsLabelledField(item.kind))
-            pLastText->setBuddy(pControl);
-        pLastText = item.kind == DlgItemKind::Static ? qobject_cast<QLabel*>(pControl) : nullptr;
+        // As on Windows, a static right before a field in the template is its label: a screen
+        // reader names the field with it (a picture, by the picture's own name).
+        if (pLastLabel && IsLabelledField(item.kind))
+            pLastLabel->setBuddy(pControl);
+        pLastLabel = IsLabel(item.kind) ? qobject_cast<QLabel*>(pControl) : nullptr;
         if (item.nId != IDC_STATIC)
             items.insert(item.nId, pControl);
     }

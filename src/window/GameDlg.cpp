@@ -75,7 +75,8 @@ bool CGameDlg::OnInitDialog()
     m_btnFlag->m_pPlayer = m_pPlayer;
     CBaseDlg::OnInitDialog();
     AddKeys();
-    connect(&AppCore(), &CAppCore::ProgLangChanged, this, &CGameDlg::UpdateTooltips);
+    connect(&AppCore(), &CAppCore::ProgLangChanged, this, &CGameDlg::OnProgLangChanged);
+    NameLetterCells();
     RecordInitialSize();
     ResetEntryRow();
     UpdatePlayerButton();
@@ -161,24 +162,34 @@ void CGameDlg::UpdateTooltips()
     // The button may show the name cut short; its tip always has the whole of it.
     m_btnPlayer->setToolTip(m_pPlayer->m_strName + QLatin1Char('\n') +
                             core.LoadLangString(IDS_TIP_PLAYER));
-    UpdateSpokenTexts();
-}
-
-// Names for a screen reader, where the window shows only a picture or a single letter.
-void CGameDlg::UpdateSpokenTexts()
-{
-    const CAppCore& core = AppCore();
-    for (int i = 0; i < 4; ++i)
-        m_editLetter[i]->setAccessibleName(core.LoadLangString(IDS_A11Y_LETTER).arg(i + 1));
-    m_btnFlag->setAccessibleName(core.LoadLangString(IDS_A11Y_DICTIONARY)
-                                     .arg(GetDictionaryName(m_pGame->m_nDict, false)));
+    // What a screen reader says of the go button, which shows only a picture. Without a
+    // description of its own, a button is described by its tip.
     m_btnGo->setAccessibleName(
         core.LoadLangString(m_pGame->m_bFinished ? IDS_A11Y_NEW_GAME : IDS_A11Y_DROP));
-    // The newest result is told when the focus comes back to the first cell after a guess.
+    m_btnGo->setAccessibleDescription(IsWon() ? GetWinText() : QString());
+}
+
+// The screen reader's texts are set only when they change: Qt tells a reader of every
+// rename, and a reader may say the focused control's name again.
+void CGameDlg::OnProgLangChanged()
+{
+    UpdateTooltips();
+    NameLetterCells();
+    UpdateFlagButton();
+    DescribeNewestResult();
+}
+
+void CGameDlg::NameLetterCells()
+{
+    for (int i = 0; i < 4; ++i)
+        m_editLetter[i]->setAccessibleName(AppCore().LoadLangString(IDS_A11Y_LETTER).arg(i + 1));
+}
+
+// The newest result is told when the focus comes back to the first cell after a guess.
+void CGameDlg::DescribeNewestResult()
+{
     m_editLetter[0]->setAccessibleDescription(m_rows.isEmpty() ? QString()
                                                                : m_rows.last()->GetSpokenText());
-    // Without a description of its own, a button is described by its tip.
-    m_btnGo->setAccessibleDescription(IsWon() ? GetWinText() : QString());
 }
 
 bool CGameDlg::IsWon() const
@@ -206,6 +217,7 @@ void CGameDlg::RecordInitialSize()
 void CGameDlg::ResetEntryRow()
 {
     const bool bRunning = !m_pGame->m_bFinished;
+    DescribeNewestResult(); // before the first cell takes the focus
     for (CLetterEdit* pCell : m_editLetter) {
         pCell->clear();
         pCell->setEnabled(bRunning);
@@ -246,7 +258,8 @@ void CGameDlg::ShowPlayerText(const QString& strAfterName)
 void CGameDlg::UpdateFlagButton()
 {
     SetButtonIcon(IDC_FLAG, DictionaryResourceId(m_pGame->m_nDict));
-    UpdateSpokenTexts();
+    m_btnFlag->setAccessibleName(AppCore().LoadLangString(IDS_A11Y_DICTIONARY)
+                                     .arg(GetDictionaryName(m_pGame->m_nDict, false)));
 }
 
 void CGameDlg::UpdateClockText()
@@ -381,7 +394,7 @@ void CGameDlg::AddGuessRow(std::int16_t nBlack, std::int16_t nWhite)
         strWord += QChar::fromLatin1(pCell->GetLetter());
     auto* pRow = new CGuessRow(m_rows.size() + 1, strWord, nBlack, nWhite, this);
     m_rows.append(pRow);
-    UpdateSpokenTexts();
+    DescribeNewestResult();
     // The window grows a row for each guess, but no further than the window system allows.
     const int nMaxHeight = MAX_WINDOW_HEIGHT_PX / qMax(1.0, devicePixelRatioF());
     setFixedSize(m_nInitWindowWidth,

@@ -47,7 +47,9 @@ protected:
 private:
     void AddKeys();
     void UpdateTooltips();
-    void UpdateSpokenTexts();
+    void OnProgLangChanged();
+    void NameLetterCells();
+    void DescribeNewestResult();
     bool IsWon() const;
     QString GetWinText() const;
     void ShowPlayerText(const QString& strAfterName);
