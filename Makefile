@@ -5,6 +5,9 @@ BUILD        ?= build
 SAN_BUILD    ?= build-sanitize
 PKG_BUILD    ?= build-package
 FUZZ_BUILD   ?= build-fuzz
+MUTATE_BUILD ?= build-mutate
+MUTANTS      ?= 300
+SEED         ?= 1
 FUZZ_SECONDS ?= 60
 PREFIX       ?= /usr/local
 GENERATOR    := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
@@ -33,7 +36,7 @@ install-missing = missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}\n' $
 	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench install uninstall package \
+.PHONY: all deps configure build run test test-sanitize fuzz mutate bench install uninstall package \
         test-package format clean
 
 all: build
@@ -77,6 +80,12 @@ fuzz: deps
 	        $(FUZZ_BUILD)/corpus/$$target fuzz/corpus/$$target || exit 1; \
 	done
 
+# Plants MUTANTS faults drawn from SEED in src/, one at a time, and reports which the suite
+# kills; the same seed and sample name the same mutants while src/ stays the same.
+mutate: deps
+	cmake -S . -B $(MUTATE_BUILD) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0
+	python3 tools/mutate.py . $(MUTATE_BUILD) $(MUTANTS) $(SEED)
+
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target kelvara_bench
 	$(BUILD)/bench/kelvara_bench
@@ -116,4 +125,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(PKG_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(PKG_BUILD) $(FUZZ_BUILD) $(MUTATE_BUILD)

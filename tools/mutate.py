@@ -1,0 +1,171 @@
+#!/usr/bin/env python3
+"""Plants one fault at a time in src/ and reports which ones the test suite notices.
+
+usage: mutate.py SOURCE_DIR BUILD_DIR MUTANTS SEED
+
+The faults are simple (a comparison flipped, a + 1 dropped, a condition negated, a call
+removed, a constant changed, && and || swapped, true and false swapped), drawn from SEED and
+spread over the folders of src/ in proportion to their lines, so that the same seed and
+sample name the same mutants as long as src/ stays the same. Each is built incrementally in
+BUILD_DIR and judged by the tests whose programs the fault changed: killed when one fails
+or times out, survived when all pass, invalid when it does not build. One line per mutant
+goes to BUILD_DIR/mutants-SEED-MUTANTS.txt as well as to the terminal.
+"""
+import json
+import os
+import random
+import re
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+TEST_TIMEOUT = 120
+
+# (name, pattern found outside strings and comments, replacement of the match)
+SIMPLE = [
+    ("cmp", r" == ", " != "), ("cmp", r" != ", " == "),
+    ("cmp", r" < ", " <= "), ("cmp", r" <= ", " < "),
+    ("cmp", r" > ", " >= "), ("cmp", r" >= ", " > "),
+    ("logic", r" && ", " || "), ("logic", r" \|\| ", " && "),
+    ("plus1", r" [+-] 1(?![\w.])", ""),
+    ("bool", r"\btrue\b", "false"), ("bool", r"\bfalse\b", "true"),
+]
+CALL = re.compile(r"^(\s*)(?!return\b|delete\b|case\b|else\b)[A-Za-z_][\w:.>-]*(<[^;]*>)?\(.*\);\s*$")
+NUMBER = re.compile(r"(?<![\w.])(\d+)(?![\w.])")
+CONDITION = re.compile(r"\b(if|while) \(")
+
+
+def masked(lines):
+    """Each line with string literals and comments blanked, so that no fault lands in them."""
+    out, in_block = [], False
+    for line in lines:
+        chars, i = list(line), 0
+        while i < len(chars):
+            if in_block:
+                end = line.find("*/", i)
+                stop = len(chars) if end < 0 else end + 2
+                chars[i:stop] = " " * (stop - i)
+                in_block, i = end < 0, stop
+            elif line.startswith("/*", i):
+                in_block = True
+            elif line.startswith("//", i):
+                chars[i:] = " " * (len(chars) - i)
+                break
+            elif chars[i] in "\"'":
+                end = i + 1
+                while end < len(chars) and chars[end] != chars[i]:
+                    end += 2 if chars[end] == "\\" else 1
+                chars[i + 1:end] = " " * (min(end, len(chars)) - i - 1)
+                i = end + 1
+            else:
+                i += 1
+        out.append("".join(chars))
+    return out
+
+
+def closing_paren(text, start):
+    depth = 0
+    for i in range(start, len(text)):
+        depth += {"(": 1, ")": -1}.get(text[i], 0)
+        if depth == 0:
+            return i
+    return None
+
+
+def sites_in(path):
+    """Every (line number, operator, new line) that plants one fault in the file."""
+    lines = path.read_text().split("\n")
+    for number, (line, mask) in enumerate(zip(lines, masked(lines))):
+        if mask.lstrip().startswith("#") or not mask.strip():
+            continue
+        for name, pattern, new in SIMPLE:
+            for m in re.finditer(pattern, mask):
+                yield number, name, line[:m.start()] + new + line[m.end():]
+        for m in NUMBER.finditer(mask):
+            value = int(m.group(1))
+            changed = {0: 1, 1: 0}.get(value, value + 1)
+            yield number, "const", line[:m.start()] + str(changed) + line[m.end():]
+        for m in CONDITION.finditer(mask):
+            end = closing_paren(mask, m.end() - 1)
+            if end is not None:
+                yield number, "negate", (line[:m.end()] + "!(" + line[m.end():end] + ")"
+                                         + line[end:])
+        call = CALL.match(mask) if path.suffix == ".cpp" else None  # a header's are declarations
+        if call and "=" not in mask.replace("==", "").replace("!=", ""):
+            yield number, "call", call.group(1) + ";"
+
+
+def draw(source, count, seed):
+    """count mutants over the folders of src/, each folder's share in proportion to its lines."""
+    rng = random.Random(seed)
+    folders = {}
+    for path in sorted((source / "src").rglob("*")):
+        if path.suffix in (".cpp", ".h"):
+            folders.setdefault(path.parent, []).append(path)
+    weight = {f: sum(len(p.read_text().splitlines()) for p in files) for f, files in folders.items()}
+    total = sum(weight.values())
+    mutants = []
+    for folder, files in folders.items():
+        sites = [(path, *site) for path in files for site in sites_in(path)]
+        share = min(len(sites), round(count * weight[folder] / total))
+        mutants += rng.sample(sites, share)
+    rng.shuffle(mutants)  # so that a run cut short has still tried every folder
+    return mutants
+
+
+def affected_tests(build, since):
+    """The tests whose programs the last build relinked, or all of them when a module changed."""
+    show = subprocess.run(["ctest", "--show-only=json-v1"], cwd=build, capture_output=True,
+                          text=True, check=True)
+    tests = json.loads(show.stdout)["tests"]
+    rebuilt = {str(p) for p in build.rglob("*") if p.is_file() and p.stat().st_mtime >= since
+               and os.access(p, os.X_OK) and p.suffix in ("", ".so")}
+    if any(p.endswith(".so") for p in rebuilt):
+        return [t["name"] for t in tests]
+    return [t["name"] for t in tests if rebuilt & set(t.get("command", []))]
+
+
+def judge(build, source_file, new_line, number):
+    original = source_file.read_text()
+    lines = original.split("\n")
+    lines[number] = new_line
+    source_file.write_text("\n".join(lines))
+    try:
+        since = time.time() - 1
+        if subprocess.run(["cmake", "--build", build, "-j2"], capture_output=True).returncode:
+            return "invalid"
+        names = affected_tests(build, since)
+        if not names:
+            return "survived"
+        run = subprocess.run(["ctest", "-j2", "--stop-on-failure", "--timeout", str(TEST_TIMEOUT),
+                              "-R", "^(" + "|".join(map(re.escape, names)) + ")$"],
+                             cwd=build, capture_output=True, env=dict(os.environ,
+                             QT_QPA_PLATFORM="offscreen"))
+        return "killed" if run.returncode else "survived"
+    finally:
+        source_file.write_text(original)
+
+
+def main():
+    source, build, count, seed = Path(sys.argv[1]), Path(sys.argv[2]), int(sys.argv[3]), sys.argv[4]
+    subprocess.run(["cmake", "--build", build, "-j2"], check=True, capture_output=True)
+    report = build / f"mutants-{seed}-{count}.txt"
+    tally = {"killed": 0, "survived": 0, "invalid": 0}
+    with report.open("w") as out:
+        for i, (path, number, op, new_line) in enumerate(draw(source, count, seed), 1):
+            verdict = judge(build, path, new_line, number)
+            tally[verdict] += 1
+            where = f"{path.relative_to(source)}:{number + 1}"
+            line = f"{verdict:8} {i:3} {where} {op}: {new_line.strip()}"
+            print(line, flush=True)
+            out.write(line + "\n")
+        valid = tally["killed"] + tally["survived"]
+        summary = f"{tally['killed']} of {valid} killed ({tally['invalid']} did not build)"
+        print(summary)
+        out.write(summary + "\n")
+    subprocess.run(["cmake", "--build", build, "-j2"], capture_output=True)
+
+
+if __name__ == "__main__":
+    main()
