@@ -8,8 +8,10 @@ removed, a constant changed, && and || swapped, true and false swapped), drawn f
 spread over the folders of src/ in proportion to their lines, so that the same seed and
 sample name the same mutants as long as src/ stays the same. Each is built incrementally in
 BUILD_DIR and judged by the tests whose programs the fault changed: killed when one fails
-or times out, survived when all pass, invalid when it does not build. One line per mutant
-goes to BUILD_DIR/mutants-SEED-MUTANTS.txt as well as to the terminal.
+or times out, survived when all pass, invalid when it does not build. The unit tests run
+whole, so that the report names every case that kills a mutant (the measure for dropping a
+case); the end-to-end runs only when they pass, up to the first that fails. The report goes
+to BUILD_DIR/mutants-SEED-MUTANTS.txt as well as to the terminal.
 """
 import json
 import os
@@ -18,6 +20,7 @@ import re
 import subprocess
 import sys
 import time
+import xml.etree.ElementTree as ET
 from pathlib import Path
 
 TEST_TIMEOUT = 120
@@ -126,7 +129,36 @@ def affected_tests(build, since):
     return [t["name"] for t in tests if rebuilt & set(t.get("command", []))]
 
 
+def run_tests(build, names, labels, stop_early):
+    """Runs these tests; returns the failing ones, each gtest program by its failing cases."""
+    reports = build / "mutant-reports"
+    reports.mkdir(exist_ok=True)
+    for old in reports.glob("*.xml"):
+        old.unlink()
+    command = ["ctest", "-j2", "--timeout", str(TEST_TIMEOUT), *labels,
+               "-R", "^(" + "|".join(map(re.escape, names)) + ")$",
+               "--output-junit", str(reports / "ctest.xml")]
+    subprocess.run(command + ["--stop-on-failure"] * stop_early, cwd=build, capture_output=True,
+                   env=dict(os.environ, QT_QPA_PLATFORM="offscreen",
+                            GTEST_OUTPUT=f"xml:{reports}/"))
+    killers = []
+    if not (reports / "ctest.xml").exists():
+        return killers
+    for test in ET.parse(reports / "ctest.xml").iter("testcase"):
+        if test.get("status") != "fail":
+            continue
+        cases = reports / (Path(test.get("name")).name + ".xml")
+        failed = []
+        if cases.exists():
+            failed = [c.get("classname") + "." + c.get("name") for c in ET.parse(cases).iter("testcase")
+                      if c.find("failure") is not None]
+        killers += failed or [test.get("name")]
+    return killers
+
+
 def judge(build, source_file, new_line, number):
+    """The verdict on one mutant, and what killed it: every failing unit case, or else the
+    first end-to-end run that failed."""
     original = source_file.read_text()
     lines = original.split("\n")
     lines[number] = new_line
@@ -134,15 +166,12 @@ def judge(build, source_file, new_line, number):
     try:
         since = time.time() - 1
         if subprocess.run(["cmake", "--build", build, "-j2"], capture_output=True).returncode:
-            return "invalid"
+            return "invalid", []
         names = affected_tests(build, since)
-        if not names:
-            return "survived"
-        run = subprocess.run(["ctest", "-j2", "--stop-on-failure", "--timeout", str(TEST_TIMEOUT),
-                              "-R", "^(" + "|".join(map(re.escape, names)) + ")$"],
-                             cwd=build, capture_output=True, env=dict(os.environ,
-                             QT_QPA_PLATFORM="offscreen"))
-        return "killed" if run.returncode else "survived"
+        killers = names and run_tests(build, names, ["-LE", "e2e"], False)
+        if names and not killers:
+            killers = run_tests(build, names, ["-L", "e2e"], True)
+        return ("killed" if killers else "survived"), killers
     finally:
         source_file.write_text(original)
 
@@ -154,10 +183,11 @@ def main():
     tally = {"killed": 0, "survived": 0, "invalid": 0}
     with report.open("w") as out:
         for i, (path, number, op, new_line) in enumerate(draw(source, count, seed), 1):
-            verdict = judge(build, path, new_line, number)
+            verdict, killers = judge(build, path, new_line, number)
             tally[verdict] += 1
             where = f"{path.relative_to(source)}:{number + 1}"
             line = f"{verdict:8} {i:3} {where} {op}: {new_line.strip()}"
+            line += "".join(f"\n    by {killer}" for killer in killers)
             print(line, flush=True)
             out.write(line + "\n")
         valid = tally["killed"] + tally["survived"]
