@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Plays a first start of the real program in a virtual X server, as a player would: the
-# English flag, a name, three guesses, Escape and No; through the flag menu another dictionary,
-# help, the about box, the dictionary chooser, a won game with a word set by hand and the
-# statistics; Escape.
-# Then checks what was stored. Guards against a program that cannot be played from start to
-# exit, a command of the flag menu that does not reach its window, or a program that forgets
-# its settings on the way out. Usage: play_game.sh PATH/TO/kelvara OUTPUT_FOLDER (screenshots)
+# English flag, a name, a first game won with one guess, F2, three guesses, the Menu key, F1,
+# Escape and No; through the flag menu another dictionary, the about box, the dictionary
+# chooser, a won game with a word set by hand and the statistics; then SIGTERM, as a logout
+# ends it. The wall clock is held at a known second (libfaketime), so the first secret word is
+# known. Then checks what was stored. Proves what only the real program on a real display
+# shows: that it can be played from start to end, that keys and menu commands reach their
+# windows, and that a session ended by a signal keeps its settings, player and high score.
+# Usage: play_game.sh PATH/TO/kelvara PATH/TO/kelvara_words OUTPUT_FOLDER (screenshots)
 set -uo pipefail
 
 PROGRAM=$(realpath "$1")
-OUT=$(realpath "$2")
+WORDS=$(realpath "$2")
+OUT=$(realpath "$3")
 source "$(dirname "$0")/x11_session.sh"
 
 # Chooses from the flag menu, opened with the mouse (modifier keys held), by keys.
@@ -39,12 +42,22 @@ visit() {
     wait_for "window '$title' to close" window_gone "$win"
 }
 
-start_program
+SEED=1767225600 # 2026-01-01 00:00:00 UTC
+WORD=$("$WORDS" 0 "$SEED") || fail "no first word for dictionary 0"
+frozen_clock "$SEED"
+start_program "${FROZEN_CLOCK[@]}"
 
 choose_english_and_name Tester
 # The flag button covers 5..15 x 20..30 of the window's 80 x 35 units before any row.
 FLAG_X=$((WIDTH * 10 / 80)) FLAG_Y=$((HEIGHT * 25 / 35))
-last=$HEIGHT ROW_HEIGHT=
+last=$HEIGHT
+xdotool type --delay 60 "$WORD" && xdotool key Return
+wait_for "the winning row" taller_than "$MAIN_WIN" "$last"
+sleep 2 # the high score notice closes by itself
+# F2 after a win starts the next game unasked: the board empties.
+xdotool key F2
+wait_for "a new game from F2" eval 'geometry "$MAIN_WIN" && ((HEIGHT == last))'
+ROW_HEIGHT=
 for guess in ABCD EFGH IJKL; do
     xdotool type --delay 60 "$guess" && xdotool key Return
     wait_for "taller window after $guess" taller_than "$MAIN_WIN" "$last"
@@ -67,7 +80,13 @@ wait_for "the flag menu from the Menu key" more_windows
 import -window root "$OUT/e2e-menu-key.png" || fail "no screenshot"
 xdotool key Escape
 
-xdotool key Escape
+# F1 opens help; Escape closes it.
+xdotool key F1
+wait_for "help from F1" new_window Help
+focus "$FOUND" && xdotool key Escape
+wait_for "help to close" window_gone "$FOUND"
+
+focus "$MAIN_WIN" && xdotool key Escape
 wait_for "question before quitting" new_window "Kelvara" "$NAME_WIN" "$MAIN_WIN"
 import -window root "$OUT/e2e-question.png" || fail "no screenshot"
 focus "$FOUND" && xdotool key Escape # No: play on
@@ -76,7 +95,6 @@ wait_for "the question to close" window_gone "$FOUND"
 menu "" d Return # Deutsch, the first dictionary; the game has guesses, so it asks
 wait_for "question before switching" new_window "Kelvara" "$NAME_WIN" "$MAIN_WIN"
 focus "$FOUND" && xdotool key Return
-visit Help Escape "" h
 visit "" space "" a # the about box has no title
 visit Dictionary Escape "" d Up Return # Info..., the last item of the dictionary popup
 # Set Word, offered with Ctrl held; the new game has no guesses, so no question comes first.
@@ -88,9 +106,9 @@ xdotool type --delay 60 "ABCD" && xdotool key Return
 wait_for "the winning row" taller_than "$MAIN_WIN" "$last"
 import -window root "$OUT/e2e-set-word.png" || fail "no screenshot"
 visit Statistics Escape "" t
-xdotool key Escape # the game is won: no question
 
-expect_ended "the last Escape"
+kill -TERM "$PROG_PID"
+expect_ended "SIGTERM"
 
 PLAYER="$MACHINE\\Players\\Tester"
 expect_value "$USER_REG" "$SETTINGS" '"ProgLang"=dword:00000000'
@@ -98,10 +116,13 @@ expect_value "$USER_REG" "$SETTINGS" '"AutoStart"=dword:00000001'
 expect_value "$USER_REG" "$SETTINGS" '"LastPlayer"="Tester"'
 expect_value "$MACHINE_REG" "$PLAYER" '"Dict"=dword:00000003'
 expect_value "$MACHINE_REG" "$PLAYER" '"Sound"=dword:00000001'
-# The English game given up for Deutsch; the game with the word set by hand is not counted.
+# The first game won, the next given up for Deutsch; the game with the word set by hand is not
+# counted.
 expect_value "$MACHINE_REG" "$PLAYER\\Statistics\\EN" '"Abandoned"=dword:00000001'
-expect_value "$MACHINE_REG" "$PLAYER\\Statistics" '"Won"=dword:00000000'
+expect_value "$MACHINE_REG" "$PLAYER\\Statistics" '"Won"=dword:00000001'
 expect_value "$MACHINE_REG" "$MACHINE" "\"folder\"=\"$(dirname "$PROGRAM")\""
 expect_value "$MACHINE_REG" "$MACHINE" '"version"="1.0.00"'
-grep -qi HiScores "$MACHINE_REG" && fail "a game with a word set by hand entered the high scores"
-echo "e2e PASSED: played and stored; screenshots in $OUT"
+grep -q "^\"H01\"=\"[0-9]*;1;Tester;0;$WORD\"" "$MACHINE_REG" ||
+    fail "the won game is not the first high score"
+grep -q '^"H02"' "$MACHINE_REG" && fail "a game with a word set by hand entered the high scores"
+echo "e2e PASSED: played, ended by SIGTERM and stored; screenshots in $OUT"

@@ -54,7 +54,7 @@ choose_english_and_name() {
 }
 
 # Sets FROZEN_CLOCK to the environment settings that hold the program's wall clock at Unix
-# time $1 (libfaketime), so that its first secret word is the one kelvara_first_word names
+# time $1 (libfaketime), so that its first secret word is the one kelvara_words names
 # for that second; its monotonic clocks, and so its timers, run on. Skips the run without it.
 frozen_clock() {
     local lib

@@ -37,7 +37,7 @@ store: $(ls -la /var/games/kelvara)"; }
 window "Select Language"
 # Had the program kept QT_QPA_PLATFORM or -platform, Qt would have ended it for want of "evil".
 echo "window shown on the display's own plugin despite QT_QPA_PLATFORM=evil and -platform evil"
-pid=$(pgrep -u "$USER_NAME" -x kelvara) || fail "no process"
+pid=$prog # setpriv and env exec the program in their own process
 gid=$(id -g "$USER_NAME") games=$(getent group games | cut -d: -f3)
 # Real, effective, saved and file-system group: the user's, but games kept to be taken back.
 grep -q "^Gid:	$gid	$gid	$games	$gid$" /proc/$pid/status || fail "groups: $(grep Gid /proc/$pid/status)"
