@@ -17,6 +17,7 @@ import json
 import os
 import random
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -177,7 +178,9 @@ def judge(build, source_file, new_line, number):
 
 
 def main():
-    source, build, count, seed = Path(sys.argv[1]), Path(sys.argv[2]), int(sys.argv[3]), sys.argv[4]
+    source, build = Path(sys.argv[1]), Path(sys.argv[2]).resolve()
+    count, seed = int(sys.argv[3]), sys.argv[4]
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))  # so that the planted fault goes again
     subprocess.run(["cmake", "--build", build, "-j2"], check=True, capture_output=True)
     report = build / f"mutants-{seed}-{count}.txt"
     tally = {"killed": 0, "survived": 0, "invalid": 0}
