@@ -81,7 +81,8 @@ fuzz: deps
 	done
 
 # Plants MUTANTS faults drawn from SEED in src/, one at a time, and reports which the suite
-# kills; the same seed and sample name the same mutants while src/ stays the same.
+# kills; the same seed and sample name the same mutants while src/ stays the same. MATRIX=1
+# runs every unit case on each mutant, to name all that kill it.
 mutate: deps
 	cmake -S . -B $(MUTATE_BUILD) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0
 	python3 tools/mutate.py . $(MUTATE_BUILD) $(MUTANTS) $(SEED)
