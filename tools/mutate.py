@@ -103,20 +103,25 @@ def sites_in(path):
 
 
 def draw(source, count, seed):
-    """count mutants over the folders of src/, each folder's share in proportion to its lines."""
+    """count mutants over the folders of src/, each folder's share in proportion to its lines
+    at every point of the sequence, so that a smaller sample is the start of a larger one."""
     rng = random.Random(seed)
-    folders = {}
+    queues, weight = {}, {}
     for path in sorted((source / "src").rglob("*")):
         if path.suffix in (".cpp", ".h"):
-            folders.setdefault(path.parent, []).append(path)
-    weight = {f: sum(len(p.read_text().splitlines()) for p in files) for f, files in folders.items()}
+            queues.setdefault(path.parent, []).extend((path, *site) for site in sites_in(path))
+            weight[path.parent] = weight.get(path.parent, 0) + len(path.read_text().splitlines())
+    for sites in queues.values():
+        rng.shuffle(sites)
     total = sum(weight.values())
+    taken = dict.fromkeys(queues, 0)
     mutants = []
-    for folder, files in folders.items():
-        sites = [(path, *site) for path in files for site in sites_in(path)]
-        share = min(len(sites), round(count * weight[folder] / total))
-        mutants += rng.sample(sites, share)
-    rng.shuffle(mutants)  # so that a run cut short has still tried every folder
+    while len(mutants) < count and any(taken[f] < len(q) for f, q in queues.items()):
+        due = len(mutants) + 1
+        folder = max((f for f in queues if taken[f] < len(queues[f])),
+                     key=lambda f: due * weight[f] / total - taken[f])
+        mutants.append(queues[folder][taken[folder]])
+        taken[folder] += 1
     return mutants
 
 
