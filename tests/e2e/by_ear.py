@@ -7,7 +7,7 @@ as a player with a good memory would, and so wins honestly in a handful of guess
 win it waits for the high score note, starts a new game, guesses once, asks to quit, answers
 No, asks again and answers Yes. Without keys it opens help from the flag menu first.
 
-Usage: by_ear.py --words FILE --name NAME --input keys|text [--dump FOLDER] [--snapshot CMD]
+Usage: by_ear.py --words FILE --name NAME --input keys|text [--snapshot CMD]
   keys: letters and Escape are typed (X11); text: cells are filled and buttons pressed
   through the bus alone, which needs no X server (Wayland). CMD keeps a picture of the
   screen, with {} standing for the moment's name.
@@ -132,19 +132,6 @@ class Bus:
         self.conn.flush_sync(None)
 
 
-def dump(acc, out, depth=0):
-    text = ""
-    try:
-        text = " value=%r" % acc.queryText().getText(0, -1)
-    except NotImplementedError:
-        pass
-    out.write("%s%s %r%s%s\n" % ("  " * depth, acc.getRoleName(), acc.name,
-                                  " (%s)" % acc.description if acc.description else "", text))
-    for child in children(acc):
-        if child is not None:
-            dump(child, out, depth + 1)
-
-
 def score(guess, secret):
     right = sum(g == s for g, s in zip(guess, secret))
     common = sum(min(guess.count(c), secret.count(c)) for c in set(guess))
@@ -157,11 +144,6 @@ class Player:
         self.bus = Bus()
         self.words = open(args.words).read().split()
 
-    def save(self, acc, title):
-        if self.args.dump:
-            with open("%s/a11y-%s.txt" % (self.args.dump, title), "w") as out:
-                dump(acc, out)
-
     def snapshot(self, moment):
         if self.args.snapshot:
             subprocess.run(self.args.snapshot.replace("{}", moment), shell=True, check=True)
@@ -171,11 +153,9 @@ class Player:
 
     def start(self):
         chooser = wait_for("language chooser", lambda: window("dialog", "push button", "English"))
-        self.save(chooser, "language")
         self.bus.press(find(chooser, "push button", "English"))
         prompt = "Please enter your name:"
         asking = wait_for("name dialog", lambda: window("dialog", "text", prompt))
-        self.save(asking, "name")
         find(asking, "text", prompt).queryEditableText().setTextContents(self.args.name)
         self.bus.press(find(asking, "push button", "OK"))
         self.main = wait_for("main window", lambda: window("dialog", "text", "Letter 1"))
@@ -233,11 +213,9 @@ class Player:
 
     def play(self):
         self.start()
-        self.save(self.main, "main-before")
         self.win()
         note = wait_for("high score note as an alert", alert, step=0.05)
         print("note: %s" % note.name)
-        self.save(self.main, "main-won")
         self.snapshot("won")
         wait_for("high score note to close", lambda: not alert())
         go = find(self.main, "push button", "New game")
@@ -249,7 +227,6 @@ class Player:
         if self.args.input == "text":
             self.open_help()  # where the window system alone places it
         question = self.quit_with_question()
-        self.save(question, "question")
         self.snapshot("question")
         self.bus.press(find(question, "push button", "No"))
         wait_for("the question to close", lambda: not alert())
@@ -264,7 +241,6 @@ def main():
     parser.add_argument("--words", required=True)
     parser.add_argument("--name", required=True)
     parser.add_argument("--input", choices=("keys", "text"), required=True)
-    parser.add_argument("--dump")
     parser.add_argument("--snapshot")
     try:
         Player(parser.parse_args()).play()

@@ -45,7 +45,8 @@ visit() {
 SEED=1767225600 # 2026-01-01 00:00:00 UTC
 WORD=$("$WORDS" 0 "$SEED") || fail "no first word for dictionary 0"
 frozen_clock "$SEED"
-start_program "${FROZEN_CLOCK[@]}"
+start_display
+launch_program "${FROZEN_CLOCK[@]}"
 
 choose_english_and_name Tester
 # The flag button covers 5..15 x 20..30 of the window's 80 x 35 units before any row.

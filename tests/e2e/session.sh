@@ -17,7 +17,7 @@ fail() {
     exit 1
 }
 cleanup() {
-    for pid in $PROG_PID ${OTHER_PIDS:-}; do kill -TERM "$pid" 2>/dev/null; done
+    [ -n "$PROG_PID" ] && kill -TERM "$PROG_PID" 2>/dev/null
     for pid in $SERVER_PIDS; do kill "$pid" 2>/dev/null; done
     wait 2>/dev/null
     rm -rf "$TMP"
@@ -54,8 +54,8 @@ make_home() {
     mkdir -p "$TMP"/{home,config,data,cache} "$OUT" && mkdir -m 700 "$TMP"/runtime
 }
 
-# Starts (another copy of) the program on the display server; PROG_PID names the newest copy.
-# Extra arguments go before the program, as VAR=value settings of its environment.
+# Starts the program on the display server as PROG_PID. Extra arguments go before the
+# program, as VAR=value settings of its environment.
 launch_program() {
     # Empty home and XDG folders; a session bus only where the caller gives one.
     env -i PATH="$PATH" LANG=C.UTF-8 "${DISPLAY_ENV[@]}" HOME="$TMP/home" \
@@ -64,7 +64,7 @@ launch_program() {
     PROG_PID=$!
 }
 
-# Waits for the program (copy PROG_PID) to end by itself and checks it said nothing.
+# Waits for the program to end and checks it said nothing.
 expect_ended() {
     local deadline=$((SECONDS + WAIT))
     while running "$PROG_PID"; do

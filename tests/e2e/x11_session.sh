@@ -30,11 +30,6 @@ start_display() {
     DISPLAY_ENV=(DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb)
 }
 
-# Starts the virtual X server and the program in it, with launch_program's arguments.
-start_program() {
-    start_display
-    launch_program "$@"
-}
 
 # Clicks the English flag of the language chooser and enters a name.
 choose_english_and_name() {

@@ -1,34 +1,56 @@
+// The registry's rules for keys and values, which every stored setting relies on.
 #include "store/RegKey.h"
 #include "support/TempRegistry.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
-// Guards against root 0, missing keys making files, failed reads changing values, long strings.
-TEST(RegKey, MissingKeysRootsAndValueLimits)
+// Guards against root 0 reaching a file, failed reads changing values, names or strings past
+// their limits stored, a lost case-insensitive match, and a read that makes a file.
+TEST(RegKey, ValuesKeepTheirLimitsAndFailedReadsChangeNothing)
 {
     TempRegistry reg;
-    int nValue = 5;
-    EXPECT_FALSE(CRegKey(0, "S").SetInt("X", 1) || CRegKey(0, "S").GetInt("X", nValue));
     const CRegKey anna(HKEY_LOCAL_MACHINE, "Players\\Anna");
+    int nValue = 5;
+    EXPECT_FALSE(CRegKey(0, "S").SetInt("X", 1));
+    EXPECT_FALSE(anna.GetInt("Dict", nValue));
+    EXPECT_EQ(nValue, 5);
     anna.DeleteAllValues();
     CRegKey(HKEY_LOCAL_MACHINE, "Players").DeleteSubKey("Anna");
-    EXPECT_TRUE(!anna.GetInt("Dict", nValue) && nValue == 5 && !QFile::exists(reg.MachineFile()));
-    EXPECT_TRUE(anna.SetInt("Dict", -3) && anna.GetInt("Dict", nValue) &&
-                !anna.GetInt("Sound", nValue) && nValue == -3);
+    EXPECT_FALSE(QFile::exists(reg.MachineFile()));
+    ASSERT_TRUE(anna.SetInt("Dict", -3));
+    EXPECT_TRUE(anna.GetInt("DICT", nValue));
+    EXPECT_EQ(nValue, -3);
     bool bValue = false;
-    EXPECT_TRUE(anna.SetInt("Flag", 7) && anna.GetBool("Flag", bValue) && bValue);
-    const QString strFits(127, QChar(0xE9)); // 254 bytes in UTF-8
-    QString strOut;
-    for (const QString& strIn : {QString(255, 'x'), strFits})
-        EXPECT_TRUE(anna.SetString("T", strIn) && anna.GetString("T", strOut) && strOut == strIn);
-    for (const QString& strIn : {QString(256, 'x'), QString(128, QChar(0xE9))})
-        EXPECT_TRUE(anna.SetString("T", strIn) && !anna.GetString("T", strOut) &&
-                    strOut == strFits);
+    ASSERT_TRUE(anna.SetInt("Flag", 7));
+    EXPECT_TRUE(anna.GetBool("Flag", bValue));
+    EXPECT_TRUE(bValue);
+
+    const QString strFits(127, QChar(0xE9)); // 254 bytes in UTF-8, with the terminator 255
+    const struct {
+        const char* pszWhat;
+        QString strIn;
+        bool bRead;
+    } strings[] = {{"255 ASCII characters", QString(255, 'x'), true},
+                   {"254 bytes of UTF-8", strFits, true},
+                   {"256 ASCII characters", QString(256, 'x'), false},
+                   {"256 bytes of UTF-8", QString(128, QChar(0xE9)), false}};
+    for (const auto& s : strings) {
+        QString strOut = strFits;
+        EXPECT_TRUE(anna.SetString("T", s.strIn)) << s.pszWhat;
+        EXPECT_EQ(anna.GetString("T", strOut), s.bRead) << s.pszWhat;
+        EXPECT_EQ(strOut, s.bRead ? s.strIn : strFits) << s.pszWhat;
+        if (s.bRead)
+            anna.SetString("T", strFits);
+    }
+    EXPECT_TRUE(anna.SetInt(QString(255, 'n'), 1));
+    EXPECT_FALSE(anna.SetInt(QString(256, 'n'), 1));
+    EXPECT_FALSE(CRegKey(HKEY_LOCAL_MACHINE, QString(256, 'k')).SetInt("V", 1));
 }
 
-// Guards against names that ignore case wrongly or lose order, and deletions or roots that mix.
-TEST(RegKey, NamesOrderAndDeletion)
+// Guards against names that ignore case wrongly or lose their order, a deletion in the middle
+// that loses the keys after it, and roots that mix.
+TEST(RegKey, NamesKeepTheirFirstCaseAndOrderThroughDeletions)
 {
     TempRegistry reg;
     const CRegKey players(HKEY_LOCAL_MACHINE, "Players");
@@ -37,12 +59,23 @@ TEST(RegKey, NamesOrderAndDeletion)
     for (const char* pszName : {"Second", "First", "SECOND"})
         players.SetInt(pszName, 2);
     QStringList names;
-    EXPECT_TRUE(players.EnumValues(&names) == 2 && names == QStringList({"Second", "First"}));
-    EXPECT_TRUE(players.SetInt(QString(255, 'n'), 1) && !players.SetInt(QString(256, 'n'), 1) &&
-                !CRegKey(HKEY_LOCAL_MACHINE, QString(256, 'k')).SetInt("V", 1));
+    EXPECT_EQ(players.EnumValues(&names), 2);
+    EXPECT_EQ(names, QStringList({"Second", "First"}));
     players.DeleteAllValues();
-    EXPECT_TRUE(players.EnumValues() == 0 && players.EnumSubKeys(&names) == 3 &&
-                names == QStringList({"Zed", "anna", "Bob"}));
-    EXPECT_TRUE(CRegKey(HKEY_CURRENT_USER, "Players").EnumSubKeys(&names) == 0 && names.isEmpty() &&
-                !QFile::exists(reg.UserFile()));
+    EXPECT_EQ(players.EnumValues(), 0);
+    EXPECT_EQ(players.EnumSubKeys(&names), 3);
+    EXPECT_EQ(names, QStringList({"Zed", "anna", "Bob"}));
+
+    players.DeleteSubKey("ANNA");
+    EXPECT_EQ(players.EnumSubKeys(&names), 2);
+    EXPECT_EQ(names, QStringList({"Zed", "Bob"}));
+    int nDict = 0;
+    EXPECT_TRUE(CRegKey(HKEY_LOCAL_MACHINE, "Players\\bob").GetInt("Dict", nDict));
+    players.DeleteSubKey("Bob"); // found by name after the one before it went
+    EXPECT_EQ(players.EnumSubKeys(&names), 1);
+    EXPECT_EQ(names, QStringList({"Zed"}));
+
+    EXPECT_EQ(CRegKey(HKEY_CURRENT_USER, "Players").EnumSubKeys(&names), 0);
+    EXPECT_EQ(names, QStringList());
+    EXPECT_FALSE(QFile::exists(reg.UserFile()));
 }

@@ -15,35 +15,39 @@ namespace
 const CRegKey PLAYERS(HKEY_LOCAL_MACHINE, "Players");
 const QByteArray HEADER = "Windows Registry Editor Version 5.00\n";
 
+QByteArray Path(const QString& strPath)
+{
+    return QFile::encodeName(strPath);
+}
+
 struct stat Stat(const QString& strPath)
 {
     struct stat info {
     };
-    lstat(QFile::encodeName(strPath).constData(), &info);
+    lstat(Path(strPath).constData(), &info);
     return info;
 }
 
 // The shared folder as an install makes it, for this process's user and group.
-class CSharedFolderTest : public testing::Test
-{
-protected:
+struct CSharedFolderTest : testing::Test {
     CSharedFolderTest()
     {
         QDir(m_reg.Dir()).mkdir("shared");
         WriteAll(Store(), HEADER);
         WriteAll(Backup(), {});
-        chmod(QFile::encodeName(Store()).constData(), 0664);
-        chmod(QFile::encodeName(Backup()).constData(), 0660);
+        chmod(Path(Store()).constData(), 0664);
+        chmod(Path(Backup()).constData(), 0660);
     }
 
     QString Folder() const { return m_reg.Dir() + "/shared"; }
     QString Store() const { return Folder() + "/Kelvara.reg"; }
     QString Backup() const { return Folder() + "/Kelvara.reg.bak"; }
     QString Victim() const { return m_reg.Dir() + "/victim"; }
-    void Share() { SetSharedStore(Folder(), geteuid(), getegid()); }
+    void Share() { SetSharedStore(Folder(), m_uidOwner, getegid()); }
     bool IsShared() const { return RegistryLocation(HKEY_LOCAL_MACHINE).pShared != nullptr; }
 
     TempRegistry m_reg;
+    uid_t m_uidOwner = geteuid();
 };
 
 } // namespace
@@ -65,42 +69,63 @@ TEST_F(CSharedFolderTest, WritesInPlaceAndMakesNothingBesideTheStore)
     EXPECT_TRUE(ReadAll(Store()).contains("\n; Kelvara table, generation 3, "));
 }
 
-// Guards against following a symlink, or trusting a second name of another file, a FIFO, a file
-// others may write, a file or folder of someone else's, or a folder reached through a symlink:
-// nothing is read or written through them, and the machine root keeps its own file, quietly.
-TEST_F(CSharedFolderTest, RefusesWhatAnInstallDidNotMake)
+// What an install did not make, set up in the shared folder.
+struct Intrusion {
+    const char* pszName;
+    void (*setUp)(CSharedFolderTest& test);
+};
+void PrintTo(const Intrusion& intrusion, std::ostream* pOut)
+{
+    *pOut << intrusion.pszName;
+}
+struct RefusedTest : CSharedFolderTest, testing::WithParamInterface<Intrusion> {
+};
+
+// Guards against trusting what an install did not make: nothing is read or written through
+// it, and the machine root keeps its own file, quietly.
+TEST_P(RefusedTest, NothingIsReadOrWrittenThroughIt)
 {
     const QByteArray victim = "[HKEY_LOCAL_MACHINE\\Software\\Torvane\\Kelvara\\Players\\Eve]\n";
     WriteAll(Victim(), victim);
-    const QByteArray store = QFile::encodeName(Store());
-    const std::pair<const char*, std::function<void()>> setUps[] = {
-        {"symlink", [&] { QFile::link(Victim(), Store()); }},
-        {"hard link", [&] { link(QFile::encodeName(Victim()).constData(), store.constData()); }},
-        {"FIFO", [&] { mkfifo(store.constData(), 0664); }},
-        {"writable by others",
-         [&] {
-             WriteAll(Store(), HEADER);
-             chmod(store.constData(), 0666);
-         }},
-    };
-    for (const auto& [pszWhat, setUp] : setUps) {
-        QFile::remove(Store());
-        setUp();
-        Share();
-        EXPECT_FALSE(IsShared()) << pszWhat;
-        EXPECT_EQ(PLAYERS.EnumSubKeys(), 0) << pszWhat;
-    }
-    chmod(store.constData(), 0664);
-    SetSharedStore(Folder(), geteuid() + 1, getegid());
-    EXPECT_FALSE(IsShared());
-    QDir(m_reg.Dir()).rename("shared", "real");
-    QFile::link(m_reg.Dir() + "/real", Folder());
+    GetParam().setUp(*this);
     Share();
     EXPECT_FALSE(IsShared());
+    EXPECT_EQ(PLAYERS.EnumSubKeys(), 0);
     EXPECT_TRUE(PLAYERS.SetInt("x", 1));
     EXPECT_TRUE(QFile::exists(m_reg.MachineFile()));
     EXPECT_EQ(ReadAll(Victim()), victim);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    SharedFolder, RefusedTest,
+    testing::Values(
+        Intrusion{"StoreSymlink",
+                  [](CSharedFolderTest& t) {
+                      QFile::remove(t.Store());
+                      QFile::link(t.Victim(), t.Store());
+                  }},
+        Intrusion{"StoreSecondNameOfAnotherFile",
+                  [](CSharedFolderTest& t) {
+                      QFile::remove(t.Store());
+                      link(Path(t.Victim()).constData(), Path(t.Store()).constData());
+                  }},
+        Intrusion{"StoreFifo",
+                  [](CSharedFolderTest& t) {
+                      QFile::remove(t.Store());
+                      mkfifo(Path(t.Store()).constData(), 0664);
+                  }},
+        Intrusion{"StoreWritableByOthers",
+                  [](CSharedFolderTest& t) { chmod(Path(t.Store()).constData(), 0666); }},
+        Intrusion{"FolderWritableByOthers",
+                  [](CSharedFolderTest& t) { chmod(Path(t.Folder()).constData(), 0777); }},
+        Intrusion{"FolderOfAnotherOwner",
+                  [](CSharedFolderTest& t) { t.m_uidOwner = geteuid() + 1; }},
+        Intrusion{"FolderReachedThroughASymlink",
+                  [](CSharedFolderTest& t) {
+                      QDir(t.m_reg.Dir()).rename("shared", "real");
+                      QFile::link(t.m_reg.Dir() + "/real", t.Folder());
+                  }}),
+    [](const testing::TestParamInfo<Intrusion>& info) { return info.param.pszName; });
 
 // Guards against losing what a person wrote that cannot be read, keeping it where a user could
 // have pointed a symlink, or writing through a symlink put in place while the game runs.
