@@ -1,3 +1,4 @@
+// Any high score record that reads formats to itself; the fuzzer hunts for one that does not.
 #include "FuzzTargets.h"
 
 #include "store/HighScoreTable.h"

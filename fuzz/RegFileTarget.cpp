@@ -1,3 +1,4 @@
+// Any store file is written so that it reads back the same; the fuzzer hunts for one that does not.
 #include "FuzzTargets.h"
 
 #include "store/RegFile.h"

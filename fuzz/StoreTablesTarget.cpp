@@ -1,3 +1,4 @@
+// A write of the shared table cut short anywhere leaves the old table or the new, never a third.
 #include "FuzzTargets.h"
 
 #include "store/RegFile.h"

@@ -1,3 +1,4 @@
+// The rules of one game (scoring, the pick, the clock), without a window.
 #include "game/GameRound.h"
 
 #include "game/WordList.h"

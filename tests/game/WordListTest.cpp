@@ -1,3 +1,4 @@
+// The shipped word lists and their slots, as the game reads them.
 #include "game/WordList.h"
 #include "res/Resource.h"
 

@@ -1,3 +1,4 @@
+// The setgid start's environment rules, which the package round trip tries only in part.
 #include "platform/Privileges.h"
 
 #include <cstdlib>

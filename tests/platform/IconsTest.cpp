@@ -1,3 +1,4 @@
+// Every picture the program draws loads sharp, and each pin picture shows its result.
 #include "platform/Icons.h"
 #include "res/Resource.h"
 

@@ -1,3 +1,4 @@
+// The shipped clips play, and the real player never blocks or talks without a sound server.
 #include "platform/WavePlayer.h"
 #include "platform/Resources.h"
 #include "res/Resource.h"

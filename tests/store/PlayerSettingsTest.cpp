@@ -1,3 +1,4 @@
+// The name rule and each player's settings in the store, without a dialog to enter them.
 #include "store/PlayerSettings.h"
 #include "store/RegKey.h"
 #include "support/TempRegistry.h"

@@ -1,3 +1,4 @@
+// Counting each player's games per dictionary, and records damaged by hand, without a window.
 #include "store/PlayerStatistics.h"
 #include "store/PlayerSettings.h"
 #include "store/RegKey.h"

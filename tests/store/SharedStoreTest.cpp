@@ -1,3 +1,4 @@
+// The shared store's file rules (in place, refusals, backup) in one process, without an install.
 #include "StoreTestFiles.h"
 #include "store/RegKey.h"
 #include "store/RegistryLocation.h"

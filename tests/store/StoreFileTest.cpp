@@ -1,3 +1,4 @@
+// The store file as a person and a full disk meet it: format, damage, edits, leftovers.
 #include "StoreTestFiles.h"
 #include "store/RegKey.h"
 #include "store/RegistryLocation.h"

@@ -1,3 +1,4 @@
+// What only several processes show: concurrent writers, writers killed mid-save, stale locks.
 #include "store/HighScoreTable.h"
 #include "store/PlayerStatistics.h"
 #include "store/RegKey.h"
