@@ -84,7 +84,8 @@ fuzz: deps
 # kills; the same seed and sample name the same mutants while src/ stays the same. MATRIX=1
 # runs every unit case on each mutant, to name all that kill it.
 mutate: deps
-	cmake -S . -B $(MUTATE_BUILD) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0
+	cmake -S . -B $(MUTATE_BUILD) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 \
+	    -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=gold
 	python3 tools/mutate.py . $(MUTATE_BUILD) $(MUTANTS) $(SEED)
 
 bench: build

@@ -24,6 +24,8 @@ import xml.etree.ElementTree as ET
 from pathlib import Path
 
 TEST_TIMEOUT = 120
+# The end-to-end runs mostly wait for windows, so more of them run at once than there are cores.
+TEST_JOBS = os.environ.get("TEST_JOBS", "4")
 # With MATRIX=1 every unit case runs, so that the report names each one that kills a mutant:
 # the measure for dropping a case. Otherwise the run stops at the first failure.
 EVERY_KILLER = os.environ.get("MATRIX") == "1"
@@ -143,7 +145,7 @@ def run_tests(build, names, labels, stop_early):
     reports.mkdir(exist_ok=True)
     for old in reports.glob("*.xml"):
         old.unlink()
-    command = ["ctest", "-j2", "--timeout", str(TEST_TIMEOUT), *labels,
+    command = ["ctest", "-j" + TEST_JOBS, "--timeout", str(TEST_TIMEOUT), *labels,
                "-R", "^(" + "|".join(map(re.escape, names)) + ")$",
                "--output-junit", str(reports / "ctest.xml")]
     subprocess.run(command + ["--stop-on-failure"] * stop_early, cwd=build, capture_output=True,
