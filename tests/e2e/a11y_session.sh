@@ -26,11 +26,11 @@ seed_slow_high_score() {
         '"H01"="3599;15;Slow Sam;0;WORD"' >"$MACHINE_REG"
 }
 
-# Plays by ear as player $1, with input $2 (keys or text); keeps pictures taken by the command $3.
+# Plays by ear as player $1, with input $2 (keys or text).
 play_by_ear() {
     "$WORDS" 0 >"$TMP/words" || fail "no word list for dictionary 0"
     /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/by_ear.py" --words "$TMP/words" \
-        --name "$1" --input "$2" --snapshot "$3" || fail "the game played by ear"
+        --name "$1" --input "$2" || fail "the game played by ear"
     expect_ended "the question answered Yes"
     expect_value "$USER_REG" "$SETTINGS" "\"LastPlayer\"=\"$1\""
     grep -q "^\"H01\"=\"[0-9]*;[0-9]*;$1;0;[A-Z]*\"" "$MACHINE_REG" ||

@@ -7,10 +7,9 @@ as a player with a good memory would, and so wins honestly in a handful of guess
 win it waits for the high score note, starts a new game, guesses once, asks to quit, answers
 No, asks again and answers Yes. Without keys it opens help from the flag menu first.
 
-Usage: by_ear.py --words FILE --name NAME --input keys|text [--snapshot CMD]
+Usage: by_ear.py --words FILE --name NAME --input keys|text
   keys: letters and Escape are typed (X11); text: cells are filled and buttons pressed
-  through the bus alone, which needs no X server (Wayland). CMD keeps a picture of the
-  screen, with {} standing for the moment's name.
+  through the bus alone, which needs no X server (Wayland).
 """
 import argparse
 import re
@@ -144,10 +143,6 @@ class Player:
         self.bus = Bus()
         self.words = open(args.words).read().split()
 
-    def snapshot(self, moment):
-        if self.args.snapshot:
-            subprocess.run(self.args.snapshot.replace("{}", moment), shell=True, check=True)
-
     def keys(self, *keys):
         subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=True)
 
@@ -199,7 +194,6 @@ class Player:
     def open_help(self):
         self.choose("Help...")
         wait_for("help window", lambda: window("dialog", "label", re.compile("^Try to guess")))
-        self.snapshot("help")
 
     def quit_with_question(self):
         if self.args.input == "keys":
@@ -216,7 +210,6 @@ class Player:
         self.win()
         note = wait_for("high score note as an alert", alert, step=0.05)
         print("note: %s" % note.name)
-        self.snapshot("won")
         wait_for("high score note to close", lambda: not alert())
         go = find(self.main, "push button", "New game")
         if go is None or not go.description.startswith("You found "):
@@ -227,7 +220,6 @@ class Player:
         if self.args.input == "text":
             self.open_help()  # where the window system alone places it
         question = self.quit_with_question()
-        self.snapshot("question")
         self.bus.press(find(question, "push button", "No"))
         wait_for("the question to close", lambda: not alert())
         if program() is None or not self.rows():
@@ -241,7 +233,6 @@ def main():
     parser.add_argument("--words", required=True)
     parser.add_argument("--name", required=True)
     parser.add_argument("--input", choices=("keys", "text"), required=True)
-    parser.add_argument("--snapshot")
     try:
         Player(parser.parse_args()).play()
     except Failure as failure:
