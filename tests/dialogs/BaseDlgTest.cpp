@@ -1,56 +1,90 @@
+// How dialogs are built from templates, and the two plain boxes; no other layer checks them.
 #include "dialogs/BaseDlg.h"
+#include "appcore/AppCore.h"
+#include "dialogs/LanguageDlg.h"
+#include "dialogs/MessageDlg.h"
 #include "platform/DialogBuilder.h"
 #include "res/Resource.h"
+#include "store/PlayerSettings.h"
+#include "support/ModalDriver.h"
+#include "support/RecordingWavePlayer.h"
 
+#include <QAbstractButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
-// Guards against template styles or operations missing their control.
-TEST(BaseDlg, TemplateStylesAndOperationsReachTheControlOfTheirId)
+constexpr int ENGLISH = 0;
+constexpr int DUTCH = 1;
+constexpr int ESCAPE = 0; // instead of a button
+
+// Every dialog's own test uses the operations by id.
+TEST(BaseDlg, TakesItsTemplatesStylesAndNeighbouringCellsShareTheirEdges)
 {
     CBaseDlg dlg(IDD_PLAYER);
     ASSERT_TRUE(dlg.Create());
-    QWidget* pEdit = dlg.GetDlgItem(IDC_NAME); // hidden and disabled in the template
-    ASSERT_NE(pEdit, nullptr);
-    ASSERT_NE(dlg.GetDlgItem(IDC_TEXT), nullptr);
+    EXPECT_TRUE(dlg.GetDlgItem(IDC_NAME)->isHidden());
+    EXPECT_FALSE(dlg.GetDlgItem(IDC_NAME)->isEnabled());
     EXPECT_TRUE(dlg.GetDlgItem(IDOK)->property("default").toBool());
-    EXPECT_TRUE(pEdit->isHidden());
-    EXPECT_FALSE(pEdit->isEnabled());
-    dlg.ShowItem(IDC_NAME, true);
-    dlg.EnableItem(IDC_NAME, true);
-    dlg.SetItemText(IDC_NAME, "Anna");
-    dlg.FocusItem(IDC_NAME);
-    dlg.SetItemChar(IDC_TEXT, QLatin1Char('W'));
-    EXPECT_FALSE(pEdit->isHidden());
-    EXPECT_TRUE(pEdit->isEnabled());
-    EXPECT_EQ(pEdit->property("selectedText").toString(), "Anna"); // focusing selects it all
-    EXPECT_EQ(dlg.GetDlgItem(IDC_TEXT)->property("text").toString(), "W");
-}
-
-// Guards against an operation acting on, or creating, a control for an id the dialog lacks.
-TEST(BaseDlg, OperationsIgnoreUnknownIds)
-{
-    CBaseDlg dlg(IDD_PLAYER);
-    ASSERT_TRUE(dlg.Create());
-    const int nUnknown = 9999;
-    const QList<QWidget*> before = dlg.findChildren<QWidget*>();
-    dlg.ShowItem(nUnknown, true);
-    dlg.EnableItem(nUnknown, false);
-    dlg.FocusItem(nUnknown);
-    dlg.SetItemText(nUnknown, "x");
-    dlg.SetButtonIcon(nUnknown, IDR_FIRST_DICTIONARY);
-    dlg.SetStaticIcon(nUnknown, IDR_FIRST_DICTIONARY);
-    EXPECT_EQ(dlg.findChildren<QWidget*>(), before);
-    EXPECT_EQ(dlg.GetDlgItem(nUnknown), nullptr);
-}
-
-// Guards against dialog units drifting: neighbouring cells must share their edges.
-TEST(DialogBuilder, NeighbouringLetterCellsShareEdgesAndTheWindowHasItsTemplateSize)
-{
-    CBaseDlg dlg(IDD_GAME);
-    ASSERT_TRUE(dlg.Create());
+    CBaseDlg game(IDD_GAME);
+    ASSERT_TRUE(game.Create());
     for (int nId = IDC_FIRST_LETTER; nId < IDC_LAST_LETTER; ++nId)
-        EXPECT_EQ(dlg.GetDlgItem(nId)->geometry().right() + 1,
-                  dlg.GetDlgItem(nId + 1)->geometry().left())
+        EXPECT_EQ(game.GetDlgItem(nId)->geometry().right() + 1,
+                  game.GetDlgItem(nId + 1)->geometry().left())
             << nId;
-    EXPECT_EQ(dlg.size(), DialogUnitsToPixels(*FindDialogTemplate(IDD_GAME), 80, 35));
+    EXPECT_EQ(game.size(), DialogUnitsToPixels(*FindDialogTemplate(IDD_GAME), 80, 35));
+}
+
+TEST(MessageDlg, ShowsItsButtonSetInTheProgramLanguageAnswersAndPlaysOnlyAGivenSound)
+{
+    CPlayerSettings player(AppCore().m_nProgLang); // sound on
+    AppCore().SetPlayer(&player);
+    RecordingWavePlayer::Instance().Clear();
+    using M = CMessageDlg;
+    const struct {
+        const char* pszRow;
+        int nLang, nButtons, nSound;
+        const char *pszOk, *pszCancel; // nullptr: no Cancel button
+        int nClick;                    // the button clicked, or ESCAPE
+    } rows[] = {
+        {"OK only", ENGLISH, M::MB_OK_ONLY, 0, "OK", nullptr, IDOK},
+        {"OK, Cancel", ENGLISH, M::MB_OK_CANCEL, 0, "OK", "Cancel", IDCANCEL},
+        {"Yes, No", ENGLISH, M::MB_YES_NO, 0, "&Yes", "&No", IDOK},
+        {"Dutch", DUTCH, M::MB_YES_NO, 0, "&Ja", "&Nee", IDCANCEL},
+        {"Escape, sound", ENGLISH, M::MB_OK_ONLY, SND_QUESTION, "OK", nullptr, ESCAPE},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pszRow);
+        AppCore().m_nProgLang = row.nLang;
+        CMessageDlg dlg(QStringLiteral("Question?"), row.nButtons, row.nSound);
+        dlg.Create();
+        dlg.show();
+        EXPECT_EQ(Button(&dlg, IDOK)->text(), row.pszOk);
+        EXPECT_EQ(Button(&dlg, IDCANCEL)->isVisible(), row.pszCancel != nullptr);
+        if (row.pszCancel) {
+            EXPECT_EQ(Button(&dlg, IDCANCEL)->text(), row.pszCancel);
+        }
+        if (row.nClick == ESCAPE)
+            QTest::keyClick(&dlg, Qt::Key_Escape);
+        else
+            Click(&dlg, row.nClick);
+        EXPECT_EQ(dlg.result(), row.nClick == ESCAPE ? IDCANCEL : row.nClick);
+    }
+    AppCore().SetPlayer(nullptr);
+    AppCore().m_nProgLang = ENGLISH;
+    EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(), QList<int>{SND_QUESTION});
+    EXPECT_TRUE(RecordingWavePlayer::Instance().Calls().value(0).bAsync);
+}
+
+TEST(LanguageDlg, EachFlagChoosesItsLanguageAndEscapeIsIgnored)
+{
+    for (const auto& [nFlag, nLang] : {std::pair{IDC_ENGLISH, ENGLISH}, {IDC_DUTCH, DUTCH}}) {
+        CLanguageDlg dlg;
+        dlg.Create();
+        dlg.show();
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        EXPECT_TRUE(dlg.isVisible()) << nFlag;
+        EXPECT_FALSE(Button(&dlg, nFlag)->icon().isNull()) << nFlag;
+        Click(&dlg, nFlag);
+        EXPECT_EQ(dlg.result(), nLang) << nFlag;
+    }
 }

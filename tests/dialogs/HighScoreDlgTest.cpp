@@ -1,3 +1,4 @@
+// What a player sees and does in the high score list and notice; no other layer drives them.
 #include "appcore/AppCore.h"
 #include "dialogs/HighScoreNoticeDlg.h"
 #include "dialogs/HighScoresDlg.h"
@@ -16,112 +17,90 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-namespace
-{
-
 constexpr int ENGLISH = 0;
 constexpr int DUTCH = 1;
 
-// A registry whose table is full, best first: 5 s, 83 s in Dutch, 90 s in a dictionary that
-// does not exist, then seven of 94 to 100 s in French.
-struct FullTable : TempRegistry {
-    FullTable()
-    {
-        const CRegKey scores(HKEY_LOCAL_MACHINE, "HiScores");
-        const QStringList arFirst = {"5;3;Anna;0;WORD", "83;7;Bob;1;BOOM", "90;4;Cy;200;LAMP"};
-        for (int n = 1; n <= 10; ++n)
-            scores.SetString(QString::asprintf("H%.2d", n),
-                             arFirst.value(n - 1, QString::asprintf("%d;9;Dee;2;FISH", 90 + n)));
-    }
-};
-
-// The list of that table, shown and active, with sound on.
-struct HighScoresDlgTest : testing::Test {
-    HighScoresDlgTest()
-    {
-        AppCore().SetPlayer(&m_player);
-        m_dlg.Create();
-        m_dlg.show();
-        QApplication::setActiveWindow(&m_dlg);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&m_dlg));
-        RecordingWavePlayer::Instance().Clear();
-    }
-    ~HighScoresDlgTest() override { AppCore().SetPlayer(nullptr); }
-    static QStringList Texts(const QTreeWidgetItem* pRow)
-    {
-        QStringList arTexts;
-        for (int nColumn = 0; nColumn < pRow->columnCount(); ++nColumn)
-            arTexts.append(pRow->text(nColumn));
-        return arTexts;
-    }
-    QStringList Row(int nPlace) const { return Texts(m_dlg.m_list->topLevelItem(nPlace - 1)); }
-    void ClearAllAnswering(int nAnswer)
-    {
-        WhenModal([nAnswer](QWidget* pBox) { Click(pBox, nAnswer); }, &m_dlg);
-        Click(&m_dlg, IDC_CLEAR_ALL);
-    }
-
-    FullTable m_registry;
-    CHighScoreTable m_table;
-    CPlayerSettings m_player{AppCore().m_nProgLang}; // sound on
-    CHighScoresDlg m_dlg{&m_table};
-};
-
-} // namespace
-
-// Guards against rows out of order, a column missing or swapped, or a bad dictionary named.
-TEST_F(HighScoresDlgTest, ListsPlaceNameTimeLevelLanguageAndWordBestFirst)
+static QStringList Texts(const QTreeWidgetItem* pRow)
 {
-    ASSERT_EQ(m_dlg.m_list->topLevelItemCount(), 10);
-    EXPECT_EQ(Texts(m_dlg.m_list->headerItem()),
+    QStringList arTexts;
+    for (int nColumn = 0; nColumn < pRow->columnCount(); ++nColumn)
+        arTexts.append(pRow->text(nColumn));
+    return arTexts;
+}
+
+// A full table, best first: 5 s, 83 s in Dutch, 90 s in a dictionary that does not exist, then
+// seven of 94 to 100 s in French.
+TEST(HighScoresDlg, ListsTheTableBestFirstAndClearAllEmptiesItOnlyOnYes)
+{
+    TempRegistry registry;
+    const CRegKey scores(HKEY_LOCAL_MACHINE, "HiScores");
+    const QStringList arFirst = {"5;3;Anna;0;WORD", "83;7;Bob;1;BOOM", "90;4;Cy;200;LAMP"};
+    for (int n = 1; n <= 10; ++n)
+        scores.SetString(QString::asprintf("H%.2d", n),
+                         arFirst.value(n - 1, QString::asprintf("%d;9;Dee;2;FISH", 90 + n)));
+    CHighScoreTable table;
+    CPlayerSettings player(AppCore().m_nProgLang); // sound on
+    AppCore().SetPlayer(&player);
+    CHighScoresDlg dlg(&table);
+    dlg.Create();
+    dlg.show();
+    QApplication::setActiveWindow(&dlg);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    QTreeWidget* pList = dlg.m_list;
+    ASSERT_EQ(pList->topLevelItemCount(), 10);
+    EXPECT_EQ(Texts(pList->headerItem()),
               (QStringList{"", "Name", "Time", "Level", "Lang", "Word"}));
-    EXPECT_EQ(Row(2), (QStringList{"2", "Bob", "1:23", "7", "NL", "BOOM"}));
-    EXPECT_EQ(Row(3), (QStringList{"3", "Cy", "1:30", "4", "", "LAMP"}));
-    EXPECT_EQ(Row(10), (QStringList{"10", "Dee", "1:40", "9", "FR", "FISH"}));
-}
-
-// Guards against rows out of sight, a column too wide, or a list that a click selects or focuses.
-TEST_F(HighScoresDlgTest, AllTenRowsShowAndAClickOnThemChangesNothing)
-{
-    QTreeWidget* pList = m_dlg.m_list;
+    EXPECT_EQ(Texts(pList->topLevelItem(1)), (QStringList{"2", "Bob", "1:23", "7", "NL", "BOOM"}));
+    EXPECT_EQ(Texts(pList->topLevelItem(2)), (QStringList{"3", "Cy", "1:30", "4", "", "LAMP"}));
+    EXPECT_EQ(Texts(pList->topLevelItem(9)), (QStringList{"10", "Dee", "1:40", "9", "FR", "FISH"}));
     const QRect lastRow = pList->visualItemRect(pList->topLevelItem(9));
-    EXPECT_LE(lastRow.bottom(), pList->viewport()->height());
-    EXPECT_EQ(pList->header()->length(), pList->viewport()->width()); // Name takes the rest
-    QTest::mouseClick(pList->viewport(), Qt::LeftButton, {}, lastRow.center());
-    EXPECT_EQ(pList->selectedItems().size(), 0);
-    EXPECT_EQ(m_dlg.focusWidget(), m_dlg.GetDlgItem(IDOK));
-}
+    EXPECT_LE(lastRow.bottom(), pList->viewport()->height()) << "all ten rows show";
+    EXPECT_EQ(pList->header()->length(), pList->viewport()->width()) << "Name takes the rest";
 
-TEST_F(HighScoresDlgTest, ClearAllAsksAndEmptiesTheListAndTableOnlyOnYes)
-{
-    ClearAllAnswering(IDCANCEL);
-    EXPECT_EQ(m_dlg.m_list->topLevelItemCount(), 10);
-    EXPECT_EQ(m_table.GetCount(), 10);
-    ClearAllAnswering(IDOK);
-    EXPECT_EQ(m_dlg.m_list->topLevelItemCount(), 0);
-    EXPECT_EQ(m_table.GetCount(), 0);
-    EXPECT_FALSE(m_dlg.GetDlgItem(IDC_CLEAR_ALL)->isEnabled());
-    EXPECT_EQ(m_dlg.focusWidget(), m_dlg.GetDlgItem(IDOK));
-    EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(), QList<int>(2, SND_QUESTION));
-    CHighScoresDlg again(&m_table);
-    again.Create();
-    EXPECT_FALSE(again.GetDlgItem(IDC_CLEAR_ALL)->isEnabled());
-}
+    const struct {
+        const char* pszStep;
+        int nAnswer; // to Clear All's question; 0: a click on the last row instead
+        int nRows;
+        QList<int> sounds;
+    } steps[] = {
+        {"a click on a row", 0, 10, {}},
+        {"Clear All, No", IDCANCEL, 10, {SND_QUESTION}},
+        {"Clear All, Yes", IDOK, 0, {SND_QUESTION}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.pszStep);
+        RecordingWavePlayer::Instance().Clear();
+        if (step.nAnswer) {
+            WhenModal([&step](QWidget* pBox) { Click(pBox, step.nAnswer); }, &dlg);
+            Click(&dlg, IDC_CLEAR_ALL);
+        } else {
+            QTest::mouseClick(pList->viewport(), Qt::LeftButton, {}, lastRow.center());
+        }
+        EXPECT_EQ(pList->topLevelItemCount(), step.nRows);
+        EXPECT_EQ(table.GetCount(), step.nRows);
+        EXPECT_EQ(dlg.GetDlgItem(IDC_CLEAR_ALL)->isEnabled(), step.nRows > 0);
+        EXPECT_EQ(pList->selectedItems().size(), 0);
+        EXPECT_EQ(dlg.focusWidget(), dlg.GetDlgItem(IDOK));
+        EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(), step.sounds);
+    }
+    CHighScoresDlg empty(&table);
+    empty.Create();
+    EXPECT_FALSE(empty.GetDlgItem(IDC_CLEAR_ALL)->isEnabled()) << "opened on an empty table";
 
-// Guards against a closing sound that plays while the list still shows, or is cut short.
-TEST_F(HighScoresDlgTest, EscapeClosesAndThenPlaysTheClosingSoundToItsEnd)
-{
+    // The closing sound plays to its end, once the list no longer shows.
     const auto& calls = RecordingWavePlayer::Instance().Calls();
     qsizetype nSoundsWhenHidden = -1;
-    QObject::connect(&m_dlg, &QDialog::finished, [&] { nSoundsWhenHidden = calls.size(); });
-    QTest::keyClick(&m_dlg, Qt::Key_Escape);
-    EXPECT_EQ(m_dlg.result(), IDCANCEL);
+    QObject::connect(&dlg, &QDialog::finished, [&] { nSoundsWhenHidden = calls.size(); });
+    RecordingWavePlayer::Instance().Clear();
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+    EXPECT_EQ(dlg.result(), IDCANCEL);
     EXPECT_EQ(nSoundsWhenHidden, 0);
     ASSERT_EQ(RecordingWavePlayer::Instance().SoundIds(), QList<int>{SND_WINDOW_CLOSED});
     EXPECT_FALSE(calls[0].bAsync);
+    AppCore().SetPlayer(nullptr);
 }
 
-// Guards against wrong texts, input that does not close it or leaks below, and a wrong timeout.
+// Over a text field, which would show a key that leaks through the note.
 TEST(HighScoreNoticeDlg, NamesThePlaceAndClosesOnAnyKeyOrButtonOrByItself)
 {
     QLineEdit owner;
@@ -130,7 +109,7 @@ TEST(HighScoreNoticeDlg, NamesThePlaceAndClosesOnAnyKeyOrButtonOrByItself)
         int nLang, nPlace;
         const char* pszText;
         void (*input)(QWidget*); // nullptr: nobody touches it, it closes after 1.5 s
-    } cases[] = {
+    } rows[] = {
         {ENGLISH, 1, "You've got the Highest Score!!",
          [](QWidget* p) { QTest::keyClick(p->windowHandle(), Qt::Key_X, Qt::AltModifier); }},
         {DUTCH, 1, "Je hebt de hoogste score!!",
@@ -141,18 +120,18 @@ TEST(HighScoreNoticeDlg, NamesThePlaceAndClosesOnAnyKeyOrButtonOrByItself)
          }},
         {DUTCH, 4, "Hoge score: 4e plaats!", nullptr},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.pszText);
-        AppCore().m_nProgLang = c.nLang;
-        CHighScoreNoticeDlg note(c.nPlace, &owner);
-        WhenModal(c.input ? c.input : [](QWidget*) {});
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pszText);
+        AppCore().m_nProgLang = row.nLang;
+        CHighScoreNoticeDlg note(row.nPlace, &owner);
+        WhenModal(row.input ? row.input : [](QWidget*) {});
         QElapsedTimer timer;
         timer.start();
         EXPECT_EQ(note.DoModal(), IDOK);
         const qint64 nMs = timer.elapsed(); // Qt's coarse timers may fire up to 5% early
-        EXPECT_EQ(note.GetDlgItem(IDC_TEXT)->property("text").toString(), c.pszText);
-        EXPECT_GE(nMs, c.input ? 0 : 1400);
-        EXPECT_LT(nMs, c.input ? 1000 : 2500);
+        EXPECT_EQ(note.GetDlgItem(IDC_TEXT)->property("text").toString(), row.pszText);
+        EXPECT_GE(nMs, row.input ? 0 : 1400);
+        EXPECT_LT(nMs, row.input ? 1000 : 2500);
     }
     EXPECT_EQ(owner.text(), "");
     AppCore().m_nProgLang = ENGLISH;

@@ -1,3 +1,5 @@
+// What a player sees and does in the name dialog and the player chooser; no other layer drives
+// them.
 #include "dialogs/PlayerDlg.h"
 #include "res/Resource.h"
 #include "store/PlayerSettings.h"
@@ -15,172 +17,134 @@
 namespace
 {
 
-// A registry where "Ann" played last; the name dialogs read it.
-struct LastPlayerAnn : TempRegistry {
-    LastPlayerAnn() { CRegKey(HKEY_CURRENT_USER, "Settings").SetString("LastPlayer", "Ann"); }
-};
-
-// The player chooser over the stored players anna, Bob and carl, shown and active.
-struct PlayerDlgTest : testing::Test {
-    PlayerDlgTest()
+// The player chooser over the stored players anna, Bob and carl, Ann having played last.
+struct Chooser : TempRegistry {
+    Chooser()
     {
+        CRegKey(HKEY_CURRENT_USER, "Settings").SetString("LastPlayer", "Ann");
         for (QString strName : {"carl", "Bob", "anna"})
             CRegKey(HKEY_LOCAL_MACHINE, "Players\\" + strName).SetInt("Dict", 0);
-        m_dlg.Create();
-        m_dlg.show();
-        QApplication::setActiveWindow(&m_dlg);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&m_dlg));
+        dlg.Create();
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dlg));
     }
-    QListWidget* List() const { return qobject_cast<QListWidget*>(m_dlg.GetDlgItem(IDC_PLAYERS)); }
-    QStringList Entries() const
+    QListWidget* List() const { return qobject_cast<QListWidget*>(dlg.GetDlgItem(IDC_PLAYERS)); }
+    // The list's entries, the selected one in brackets.
+    QString Entries() const
     {
         QStringList arNames;
         for (int nRow = 0; nRow < List()->count(); ++nRow)
-            arNames << List()->item(nRow)->text();
-        return arNames;
+            arNames << QString(List()->item(nRow)->isSelected() ? "[%1]" : "%1")
+                           .arg(List()->item(nRow)->text());
+        return arNames.join(' ');
     }
-    QString Selected() const
-    {
-        const QList<QListWidgetItem*> selected = List()->selectedItems();
-        return selected.isEmpty() ? QString() : selected[0]->text();
-    }
-    // The controls that are shown and enabled, and the one with the focus.
-    QStringList Usable() const
+    // The controls that are shown and enabled, the one with the focus starred.
+    QString Usable() const
     {
         QStringList arNames;
-        for (const auto& [nId, pszName] : CONTROLS)
-            if (m_dlg.GetDlgItem(nId)->isVisible() && m_dlg.GetDlgItem(nId)->isEnabled())
-                arNames << pszName;
-        return arNames;
+        for (const auto& [nId, pszName] : {std::pair{IDC_PLAYERS, "list"},
+                                           {IDC_NAME, "edit"},
+                                           {IDC_NEW, "New"},
+                                           {IDC_DELETE, "Delete"},
+                                           {IDOK, "OK"}}) {
+            const QWidget* pItem = dlg.GetDlgItem(nId);
+            if (pItem->isVisible() && pItem->isEnabled())
+                arNames << QString(pszName) + (dlg.focusWidget() == pItem ? "*" : "");
+        }
+        return arNames.join(' ');
     }
-    QString Focused() const
+    // "New", "Delete", "Return", "type NAME", "click NAME" or "dclick NAME".
+    void Do(const QString& strStep)
     {
-        for (const auto& [nId, pszName] : CONTROLS)
-            if (m_dlg.focusWidget() == m_dlg.GetDlgItem(nId))
-                return pszName;
-        return {};
+        const QString strArg = strStep.section(' ', 1);
+        if (strStep.startsWith("type "))
+            QTest::keyClicks(dlg.focusWidget(), strArg);
+        else if (strStep.contains("click ")) {
+            const QRect rect =
+                List()->visualItemRect(List()->findItems(strArg, Qt::MatchExactly)[0]);
+            QTest::mouseEvent(strStep.startsWith('d') ? QTest::MouseDClick : QTest::MouseClick,
+                              List()->viewport(), Qt::LeftButton, {}, rect.center());
+        } else if (strStep == "Return")
+            QTest::keyClick(dlg.focusWidget(), Qt::Key_Return);
+        else
+            Click(&dlg, strStep == "New" ? IDC_NEW : IDC_DELETE);
     }
-    void ClickEntry(const char* pszName, QTest::MouseAction action = QTest::MouseClick)
-    {
-        const QRect rect = List()->visualItemRect(List()->findItems(pszName, Qt::MatchExactly)[0]);
-        QTest::mouseEvent(action, List()->viewport(), Qt::LeftButton, {}, rect.center());
-    }
-    void Key(Qt::Key key) { QTest::keyClick(m_dlg.focusWidget(), key); }
 
-    static constexpr std::pair<int, const char*> CONTROLS[] = {{IDC_PLAYERS, "list"},
-                                                               {IDC_NAME, "edit"},
-                                                               {IDC_NEW, "New"},
-                                                               {IDC_DELETE, "Delete"},
-                                                               {IDOK, "OK"}};
-    LastPlayerAnn m_registry;
-    CPlayerDlg m_dlg;
+    CPlayerDlg dlg;
 };
 
 } // namespace
 
-// Guards against a name dialog that can be cancelled, takes an empty name or one of only spaces,
-// refuses one of fifty characters, keeps the spaces at a name's ends or hides the last one.
 // setText puts a name in whole, the way a paste or an input method would.
-TEST(NameDlg, NeedsANameAndOffersTheLastPlayer)
+TEST(NameDlg, NeedsANameOfFiftyCharactersAtMostAndOffersTheLastPlayer)
 {
-    LastPlayerAnn registry;
+    TempRegistry registry;
+    CRegKey(HKEY_CURRENT_USER, "Settings").SetString("LastPlayer", "Ann");
     CNameDlg dlg;
     dlg.Create();
     dlg.show();
     auto* pEdit = qobject_cast<QLineEdit*>(dlg.GetDlgItem(IDC_NAME));
     ASSERT_EQ(dlg.focusWidget(), pEdit);
     EXPECT_EQ(pEdit->selectedText(), "Ann");
-    QTest::keyClick(pEdit, Qt::Key_Delete);
-    EXPECT_FALSE(dlg.GetDlgItem(IDOK)->isEnabled());
-    QTest::keyClick(pEdit, Qt::Key_Return); // without a name
-    QTest::keyClick(pEdit, Qt::Key_Escape);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(pEdit)->text(QAccessible::Name),
+              "Please enter your name:")
+        << "named by its prompt";
+    const std::pair<QString, bool> names[] = {
+        {"", false}, {"   ", false}, {QString(50, u'x'), true}};
+    for (const auto& [strName, bOk] : names) {
+        pEdit->setText(strName);
+        EXPECT_EQ(dlg.GetDlgItem(IDOK)->isEnabled(), bOk) << '"' << strName.toStdString() << '"';
+    }
+    pEdit->clear();
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) // without a name; none cancels it
+        QTest::keyClick(pEdit, key);
     dlg.close();
     EXPECT_TRUE(dlg.isVisible());
-    pEdit->setText(QStringLiteral("   "));
-    EXPECT_FALSE(dlg.GetDlgItem(IDOK)->isEnabled());
-    pEdit->setText(QString(50, u'x'));
-    EXPECT_TRUE(dlg.GetDlgItem(IDOK)->isEnabled());
-    pEdit->clear();
     QTest::keyClicks(pEdit, "  Zoe Lee ");
     QTest::keyClick(pEdit, Qt::Key_Return);
     EXPECT_EQ(dlg.result(), IDOK);
     EXPECT_EQ(dlg.m_strName, "Zoe Lee");
 }
 
-// Guards against a field a screen reader cannot name: the text above it is its label.
-TEST(NameDlg, TheNameFieldIsNamedByItsPrompt)
+// The chooser first offers the first entry that begins with the last player's name, sorted
+// without regard to case.
+TEST(PlayerDlg, TakesTheChosenOrANewPlayerAndDeletesOneOnlyOnYes)
 {
-    LastPlayerAnn registry;
-    CNameDlg dlg;
-    dlg.Create();
-    QAccessibleInterface* pField = QAccessible::queryAccessibleInterface(dlg.GetDlgItem(IDC_NAME));
-    EXPECT_EQ(pField->text(QAccessible::Name), "Please enter your name:");
-}
-
-// Guards against case-sensitive order, a list over OK, or a preselection that renames the player.
-TEST_F(PlayerDlgTest, PreselectsTheFirstEntryBeginningWithTheLastPlayerWhomReturnTakesAsStored)
-{
-    EXPECT_EQ(Entries(), (QStringList{"anna", "Bob", "carl"}));
-    EXPECT_EQ(Selected(), "anna");
-    EXPECT_EQ(Usable(), (QStringList{"list", "New", "Delete", "OK"}));
-    EXPECT_EQ(Focused(), "OK");
-    EXPECT_LT(List()->geometry().bottom(), m_dlg.GetDlgItem(IDOK)->y());
-    Key(Qt::Key_Return);
-    EXPECT_EQ(m_dlg.result(), IDOK);
-    EXPECT_EQ(m_dlg.m_strName, "Ann");
-}
-
-TEST_F(PlayerDlgTest, ReturnTakesAClickedEntry)
-{
-    ClickEntry("anna");
-    Key(Qt::Key_Return);
-    EXPECT_EQ(m_dlg.result(), IDOK);
-    EXPECT_EQ(m_dlg.m_strName, "anna");
-}
-
-TEST_F(PlayerDlgTest, ADoubleClickTakesItsEntry)
-{
-    ClickEntry("Bob");
-    ClickEntry("Bob", QTest::MouseDClick);
-    EXPECT_EQ(m_dlg.result(), IDOK);
-    EXPECT_EQ(m_dlg.m_strName, "Bob");
-}
-
-// Guards against New keeping the selection or the name, or leaving OK on without a name.
-TEST_F(PlayerDlgTest, NewOffersAnEmptyEditForTheNewPlayersName)
-{
-    Click(&m_dlg, IDC_NEW);
-    EXPECT_EQ(Entries(), (QStringList{"anna", "Bob", "carl"}));
-    EXPECT_EQ(Selected(), "");
-    EXPECT_EQ(Usable(), (QStringList{"list", "edit"}));
-    EXPECT_EQ(Focused(), "edit");
-    QTest::keyClicks(m_dlg.focusWidget(), "Max");
-    Key(Qt::Key_Return);
-    EXPECT_EQ(m_dlg.result(), IDOK);
-    EXPECT_EQ(m_dlg.m_strName, "Max");
-}
-
-// Guards against a typed name surviving a click, Delete acting on No, or a selection after it.
-TEST_F(PlayerDlgTest, DeleteAsksAndRemovesTheClickedPlayerOnlyOnYes)
-{
-    QStringList questions; // the first is answered No, the others Yes
-    ModalWatcher boxes([&](QWidget* pBox) {
-        questions << Item(pBox, IDC_TEXT)->property("text").toString();
-        Click(pBox, questions.size() == 1 ? IDCANCEL : IDOK);
-    });
-    Click(&m_dlg, IDC_NEW);
-    QTest::keyClicks(m_dlg.focusWidget(), "Zed");
-    ClickEntry("anna"); // replaces the typed name
-    Click(&m_dlg, IDC_DELETE);
-    EXPECT_EQ(Entries(), (QStringList{"anna", "Bob", "carl"}));
-    EXPECT_EQ(Selected(), "anna");
-    EXPECT_EQ(Usable(), (QStringList{"list", "New", "Delete", "OK"}));
-    EXPECT_EQ(Focused(), "list");
-    Click(&m_dlg, IDC_DELETE);
-    EXPECT_EQ(Entries(), (QStringList{"Bob", "carl"}));
-    EXPECT_EQ(Selected(), "");
-    EXPECT_EQ(Usable(), (QStringList{"list", "New"}));
-    EXPECT_EQ(Focused(), "list");
-    EXPECT_EQ(questions, QStringList(2, "Are you sure you want to delete player 'anna'?"));
-    EXPECT_EQ(CPlayerSettings::ListPlayers(), 2);
+    const struct {
+        const char* pszSteps; // before what the player then sees
+        int nAnswer;          // to the question Delete asks
+        const char *pszEntries, *pszUsable, *pszFinish;
+        const char* pszTaken; // nullptr: the chooser stays open
+    } rows[] = {
+        {"", 0, "[anna] Bob carl", "list New Delete OK*", "Return", "Ann"},
+        {"click Bob", 0, "anna [Bob] carl", "list* New Delete OK", "dclick Bob", "Bob"},
+        {"New", 0, "anna Bob carl", "list edit*", "type Max|Return", "Max"},
+        {"New|type Zed|click anna|Delete", IDCANCEL, "[anna] Bob carl", "list* New Delete OK",
+         "Return", "anna"},
+        {"click anna|Delete", IDOK, "Bob carl", "list* New", "Return", nullptr},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pszSteps);
+        Chooser chooser;
+        QStringList questions;
+        ModalWatcher boxes([&](QWidget* pBox) {
+            questions << Item(pBox, IDC_TEXT)->property("text").toString();
+            Click(pBox, row.nAnswer);
+        });
+        for (const QString& strStep : QString(row.pszSteps).split('|', Qt::SkipEmptyParts))
+            chooser.Do(strStep);
+        EXPECT_EQ(chooser.Entries(), row.pszEntries);
+        EXPECT_EQ(chooser.Usable(), row.pszUsable);
+        EXPECT_EQ(CPlayerSettings::ListPlayers(), chooser.List()->count());
+        EXPECT_EQ(questions, QStringList(row.nAnswer ? 1 : 0,
+                                         "Are you sure you want to delete player 'anna'?"));
+        EXPECT_LT(chooser.List()->geometry().bottom(), chooser.dlg.GetDlgItem(IDOK)->y());
+        for (const QString& strStep : QString(row.pszFinish).split('|'))
+            chooser.Do(strStep);
+        EXPECT_EQ(chooser.dlg.result(), row.pszTaken ? IDOK : 0);
+        if (row.pszTaken) {
+            EXPECT_EQ(chooser.dlg.m_strName, row.pszTaken);
+        }
+    }
 }

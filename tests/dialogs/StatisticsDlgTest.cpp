@@ -1,9 +1,9 @@
+// What a player sees in the statistics and their chart; no other layer shows them.
 #include "dialogs/StatisticsDlg.h"
 #include "appcore/AppCore.h"
 #include "dialogs/GuessChart.h"
 #include "res/Resource.h"
 #include "store/PlayerStatistics.h"
-#include "support/QtPrinters.h"
 #include "support/TempRegistry.h"
 
 #include <QApplication>
@@ -11,97 +11,70 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace
-{
-
 constexpr int ENGLISH = 0;
 constexpr int DUTCH = 1;
 constexpr int GERMAN = 3;
 
-// Anna's record, English: wins in 4, 4 and 20 guesses (60, 31 and 90 s), two games given up,
-// a win in 1 guess (30 s); then German: one game given up.
-struct StatisticsDlgTest : testing::Test {
-    StatisticsDlgTest()
-    {
-        RecordWonGame("Anna", ENGLISH, 60, 4);
-        RecordWonGame("Anna", ENGLISH, 31, 4);
-        RecordWonGame("Anna", ENGLISH, 90, 20);
-        RecordAbandonedGame("Anna", ENGLISH);
-        RecordAbandonedGame("Anna", ENGLISH);
-        RecordWonGame("Anna", ENGLISH, 30, 1);
-        RecordAbandonedGame("Anna", GERMAN);
-    }
-    ~StatisticsDlgTest() override { AppCore().SetProgLang(ENGLISH); }
-
-    // Anna's statistics, open on English and active, in the program language given.
-    CStatisticsDlg& Open(int nLang)
-    {
-        AppCore().SetProgLang(nLang);
-        m_dlg.Create();
-        m_dlg.show();
-        QApplication::setActiveWindow(&m_dlg);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&m_dlg));
-        return m_dlg;
-    }
-    QString Text(int nId) const { return m_dlg.GetDlgItem(nId)->property("text").toString(); }
-    QString Figure(int nLabelId) const { return Text(IDC_FIRST_FIGURE + nLabelId - IDS_GAMES_WON); }
-
-    TempRegistry m_registry;
-    CStatisticsDlg m_dlg{QStringLiteral("Anna"), ENGLISH};
-};
-
-} // namespace
-
-// Guards against figures of another dictionary or in the wrong place, a choice the arrow keys
-// do not reach, and "All" that leaves a dictionary out.
-TEST_F(StatisticsDlgTest, ShowsTheChosenDictionarysFiguresAndSwitchesFromTheKeyboard)
+// Anna's record, English: wins in 4, 4 and 20 guesses (60, 31 and 90 s), two games given up, a
+// win in 1 guess (30 s); then German: one game given up. The figures all differ, so that two
+// swapped ones show.
+TEST(StatisticsDlg, ShowsTheFiguresAndChartOfTheDictionaryChosenFromTheKeyboard)
 {
-    Open(ENGLISH);
-    QWidget* pChoice = m_dlg.focusWidget();
-    ASSERT_EQ(pChoice, m_dlg.m_comboDict);
-    EXPECT_EQ(m_dlg.m_comboDict->currentText(), "English");
-    EXPECT_EQ(Text(IDC_NAME), "Anna");
-    EXPECT_EQ(Figure(IDS_GAMES_WON), "4");
-    EXPECT_EQ(Figure(IDS_GAMES_ABANDONED), "2");
-    EXPECT_EQ(Figure(IDS_CURRENT_RUN), "1");
-    EXPECT_EQ(Figure(IDS_BEST_TIME), "0:30");
-    EXPECT_EQ(Figure(IDS_AVERAGE_TIME), "0:53");
-    EXPECT_EQ(Figure(IDS_BEST_RUN), "3");
-
-    QTest::keyClick(pChoice, Qt::Key_Up);
-    EXPECT_EQ(m_dlg.m_comboDict->currentText(), "Deutsch");
-    EXPECT_EQ(Figure(IDS_GAMES_WON), "0");
-    EXPECT_EQ(Figure(IDS_GAMES_ABANDONED), "1");
-    EXPECT_EQ(Figure(IDS_BEST_TIME), "-");
-    EXPECT_EQ(m_dlg.m_chart->accessibleDescription(), "No game won yet.");
-
-    QTest::keyClick(pChoice, Qt::Key_Home);
-    EXPECT_EQ(m_dlg.m_comboDict->currentText(), "All");
-    EXPECT_EQ(Figure(IDS_GAMES_WON), "4");
-    EXPECT_EQ(Figure(IDS_GAMES_ABANDONED), "3");
-    EXPECT_EQ(Figure(IDS_CURRENT_RUN), "0");
+    TempRegistry registry;
+    RecordWonGame("Anna", ENGLISH, 60, 4);
+    RecordWonGame("Anna", ENGLISH, 31, 4);
+    RecordWonGame("Anna", ENGLISH, 90, 20);
+    RecordAbandonedGame("Anna", ENGLISH);
+    RecordAbandonedGame("Anna", ENGLISH);
+    RecordWonGame("Anna", ENGLISH, 30, 1);
+    RecordAbandonedGame("Anna", GERMAN);
+    const QString strEnglishChart = "Games won by number of guesses: 1 guess: 1; 4 guesses: 2; "
+                                    "16 or more guesses: 1. Last won game: 1 guess.";
+    const struct {
+        int nLang;
+        Qt::Key key; // on the dictionary choice, which has the focus
+        const char* pszChoice;
+        QStringList figures; // won, given up, run, best time, average time, best run
+        QString strChart;    // as a screen reader reads it out
+    } rows[] = {
+        {ENGLISH,
+         Qt::Key_unknown,
+         "English",
+         {"4", "2", "1", "0:30", "0:53", "3"},
+         strEnglishChart},
+        {ENGLISH, Qt::Key_Up, "Deutsch", {"0", "1", "0", "-", "-", "0"}, "No game won yet."},
+        {ENGLISH, Qt::Key_Home, "All", {"4", "3", "0", "0:30", "0:53", "3"}, strEnglishChart},
+        {DUTCH,
+         Qt::Key_unknown,
+         "English",
+         {"4", "2", "1", "0:30", "0:53", "3"},
+         "Gewonnen spellen per aantal pogingen: 1 poging: 1; 4 pogingen: 2; 16 of meer "
+         "pogingen: 1. Laatst gewonnen spel: 1 poging."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pszChoice);
+        AppCore().SetProgLang(row.nLang);
+        CStatisticsDlg dlg(QStringLiteral("Anna"), ENGLISH);
+        dlg.Create();
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dlg));
+        ASSERT_EQ(dlg.focusWidget(), dlg.m_comboDict);
+        if (row.key != Qt::Key_unknown)
+            QTest::keyClick(dlg.m_comboDict, row.key);
+        EXPECT_EQ(dlg.m_comboDict->currentText(), row.pszChoice);
+        EXPECT_EQ(dlg.GetDlgItem(IDC_NAME)->property("text").toString(), "Anna");
+        for (int i = 0; i < FIGURE_COUNT; ++i)
+            EXPECT_EQ(dlg.GetDlgItem(IDC_FIRST_FIGURE + i)->property("text").toString(),
+                      row.figures[i])
+                << "figure " << i;
+        EXPECT_EQ(dlg.m_chart->accessibleDescription(), row.strChart);
+    }
+    AppCore().SetProgLang(ENGLISH);
 }
 
-// Guards against a chart a screen reader cannot read out, or reads in the wrong language.
-TEST_F(StatisticsDlgTest, TheChartIsDescribedInWordsInTheProgramLanguage)
-{
-    Open(ENGLISH);
-    EXPECT_EQ(m_dlg.m_chart->accessibleDescription(),
-              "Games won by number of guesses: 1 guess: 1; 4 guesses: 2; 16 or more guesses: 1. "
-              "Last won game: 1 guess.");
-    m_dlg.close();
-    CStatisticsDlg dutch(QStringLiteral("Anna"), ENGLISH);
-    AppCore().SetProgLang(DUTCH);
-    dutch.Create();
-    EXPECT_EQ(dutch.windowTitle(), "Statistieken");
-    EXPECT_EQ(dutch.m_comboDict->itemText(0), "Alle");
-    EXPECT_EQ(dutch.m_chart->accessibleDescription(),
-              "Gewonnen spellen per aantal pogingen: 1 poging: 1; 4 pogingen: 2; 16 of meer "
-              "pogingen: 1. Laatst gewonnen spel: 1 poging.");
-}
-
-// Guards against bars out of proportion or order, a bar drawn for no games, a bar over its
-// count, and the last won game not standing out.
+// Bars out of proportion or order, a bar for no games or over its count, and the last won game
+// not standing out would all mislead.
 TEST(GuessChart, BarsScaleToTheTallestAndTheLastWinStandsOut)
 {
     CGuessChart chart;

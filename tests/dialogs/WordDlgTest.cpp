@@ -1,3 +1,4 @@
+// What a player sees and does in the dictionary chooser and Set Word; no other layer drives them.
 #include "appcore/AppCore.h"
 #include "dialogs/DictionaryDlg.h"
 #include "dialogs/SetWordDlg.h"
@@ -12,119 +13,106 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace
-{
-
 constexpr int ENGLISH = 0;
 constexpr int DUTCH = 1;
 constexpr int GERMAN = 3;
 constexpr int SPANISH = 5;
-constexpr int US_ENGLISH = 6; // offered nowhere
+constexpr int US_ENGLISH = 6; // the one slot without a word list
 
-// The dictionary chooser, with sound on.
-struct DictionaryDlgTest : testing::Test {
-    DictionaryDlgTest() { AppCore().SetPlayer(&m_player); }
-    ~DictionaryDlgTest() override
-    {
-        AppCore().SetPlayer(nullptr);
-        AppCore().m_nProgLang = ENGLISH;
-    }
-    void Open(int nDict)
-    {
-        RecordingWavePlayer::Instance().Clear();
-        m_dlg.m_nDict = nDict;
-        m_dlg.Create();
-        m_dlg.show();
-    }
-    static QStringList Texts(const QListWidget* pList)
-    {
-        QStringList arTexts;
-        for (int nRow = 0; nRow < pList->count(); ++nRow)
-            arTexts << pList->item(nRow)->text();
-        return arTexts;
-    }
-    QString Text(int nId) const { return m_dlg.GetDlgItem(nId)->property("text").toString(); }
-    QString Selected() const
-    {
-        return m_dlg.m_listDict->currentItem() ? m_dlg.m_listDict->currentItem()->text() : "";
-    }
-
-    CPlayerSettings m_player{AppCore().m_nProgLang};
-    CDictionaryDlg m_dlg;
-};
-
-} // namespace
-
-TEST_F(DictionaryDlgTest, OffersTheDictionariesByNativeNameOpeningOnTheCurrentOne)
+static QStringList Texts(const QListWidget* pList)
 {
-    Open(ENGLISH);
-    EXPECT_EQ(Texts(m_dlg.m_listDict),
-              (QStringList{"Deutsch", "English", "Español", "Esperanto", "Français", "Gaelic",
-                           "Italiano", "Latinum", "Nederlands", "Swahili"}));
-    EXPECT_EQ(Selected(), "English");
-    const QStringList arWords = Texts(m_dlg.m_listWords);
-    EXPECT_GT(arWords.size(), 100);
-    EXPECT_EQ(arWords.value(0), arWords.value(0).toUpper());
-    EXPECT_EQ(Text(IDC_COUNT), QString::number(arWords.size()) + " words");
+    QStringList arTexts;
+    for (int nRow = 0; nRow < pList->count(); ++nRow)
+        arTexts << pList->item(nRow)->text();
+    return arTexts;
 }
 
-// Guards against a case switch that does not switch back.
-TEST_F(DictionaryDlgTest, TheFlagSwitchesTheWordsBetweenUpperAndLowerCase)
+static void ClickEntry(QListWidget* pList, const QString& strEntry, bool bDouble = false)
 {
-    Open(ENGLISH);
-    const QStringList arUpper = Texts(m_dlg.m_listWords);
-    m_dlg.OnCommand(IDC_PICTURE);
-    EXPECT_EQ(Texts(m_dlg.m_listWords).value(0), arUpper.value(0).toLower());
-    m_dlg.OnCommand(IDC_PICTURE);
-    EXPECT_EQ(Texts(m_dlg.m_listWords).value(0), arUpper.value(0));
-    EXPECT_EQ(m_dlg.m_listWords->count(), arUpper.size());
+    const QRect rect = pList->visualItemRect(pList->findItems(strEntry, Qt::MatchExactly).value(0));
+    QTest::mouseClick(pList->viewport(), Qt::LeftButton, {}, rect.center());
+    if (bDouble)
+        QTest::mouseDClick(pList->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
-// Guards against words or a command that lag behind the selection, or a focus lost to the words.
-TEST_F(DictionaryDlgTest, AnotherSelectionShowsItsWordsAndNamesItsCommand)
+// Opened on English: the flag switches the words' case and back, a click shows another list,
+// a double click chooses.
+TEST(DictionaryDlg, ListsEveryDictionaryWithWordsByNameAndShowsTheSelectedOnesWords)
 {
-    Open(ENGLISH);
-    QStringList arGerman;
-    LoadWordList(GERMAN, arGerman);
-    m_dlg.m_listDict->setCurrentRow(0);
-    ASSERT_EQ(Selected(), "Deutsch");
-    EXPECT_EQ(m_dlg.GetSelectedCommand(), IDR_FIRST_DICTIONARY + GERMAN);
-    EXPECT_EQ(Texts(m_dlg.m_listWords).value(0), arGerman.value(0));
-    EXPECT_EQ(m_dlg.focusWidget(), m_dlg.m_listDict);
-}
-
-// Guards against a double click that does not choose, or a closing sound cut short.
-TEST_F(DictionaryDlgTest, ADoubleClickChoosesAndTheClosingSoundPlaysToItsEnd)
-{
-    Open(ENGLISH);
-    QWidget* pView = m_dlg.m_listDict->viewport();
-    const QPoint pos = m_dlg.m_listDict->visualItemRect(m_dlg.m_listDict->item(2)).center();
-    QTest::mouseClick(pView, Qt::LeftButton, {}, pos);
-    QTest::mouseDClick(pView, Qt::LeftButton, {}, pos);
-    EXPECT_EQ(m_dlg.result(), IDOK);
-    EXPECT_EQ(m_dlg.m_nDict, SPANISH);
+    CPlayerSettings player(AppCore().m_nProgLang); // sound on
+    AppCore().SetPlayer(&player);
+    RecordingWavePlayer::Instance().Clear();
+    CDictionaryDlg dlg;
+    dlg.m_nDict = ENGLISH;
+    dlg.Create();
+    dlg.show();
+    const QStringList arNames = Texts(dlg.m_listDict);
+    EXPECT_TRUE(std::is_sorted(arNames.begin(), arNames.end(), [](auto& a, auto& b) {
+        return QString::localeAwareCompare(a, b) < 0;
+    })) << arNames.join(", ").toStdString();
+    for (int nDict = 0; nDict < DICTIONARY_COUNT; ++nDict) {
+        QStringList arWords;
+        EXPECT_EQ(arNames.contains(GetDictionaryName(nDict, false)),
+                  LoadWordList(nDict, arWords) > 0)
+            << nDict;
+    }
+    const struct {
+        const char* pszClick; // the flag or an entry
+        int nDict;
+        bool bLower;
+    } steps[] = {{"", ENGLISH, false},
+                 {"flag", ENGLISH, true},
+                 {"flag", ENGLISH, false},
+                 {"Deutsch", GERMAN, false}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.pszClick);
+        if (step.pszClick == QString("flag"))
+            Click(&dlg, IDC_PICTURE);
+        else if (*step.pszClick)
+            ClickEntry(dlg.m_listDict, step.pszClick);
+        QStringList arWords;
+        LoadWordList(step.nDict, arWords);
+        if (step.bLower)
+            std::transform(arWords.begin(), arWords.end(), arWords.begin(),
+                           [](auto& s) { return s.toLower(); });
+        EXPECT_EQ(dlg.m_listDict->currentItem()->text(), GetDictionaryName(step.nDict, false));
+        EXPECT_EQ(Texts(dlg.m_listWords), arWords);
+        EXPECT_EQ(dlg.GetDlgItem(IDC_COUNT)->property("text").toString(),
+                  QString("%1 words").arg(arWords.size()));
+        EXPECT_EQ(dlg.GetSelectedCommand(), IDR_FIRST_DICTIONARY + step.nDict);
+        EXPECT_TRUE(dlg.GetDlgItem(IDOK)->isEnabled());
+        EXPECT_EQ(dlg.focusWidget(), dlg.m_listDict);
+    }
+    ClickEntry(dlg.m_listDict, "Español", true);
+    EXPECT_EQ(dlg.result(), IDOK);
+    EXPECT_EQ(dlg.m_nDict, SPANISH);
     ASSERT_EQ(RecordingWavePlayer::Instance().SoundIds(),
               (QList<int>{SND_WINDOW_OPEN, SND_WINDOW_CLOSED}));
     EXPECT_TRUE(RecordingWavePlayer::Instance().Calls()[0].bAsync);
-    EXPECT_FALSE(RecordingWavePlayer::Instance().Calls()[1].bAsync);
-}
+    EXPECT_FALSE(RecordingWavePlayer::Instance().Calls()[1].bAsync) << "closing plays to its end";
+    AppCore().SetPlayer(nullptr);
 
-// Guards against a chooser without a selection offering Select, or an untranslated one.
-TEST_F(DictionaryDlgTest, OpenedOnADictionaryItDoesNotOfferItSelectsNothing)
-{
+    // Opened on a dictionary it does not list, in Dutch: nothing to select, even once the list
+    // takes the focus, which would make its first entry current.
     AppCore().m_nProgLang = DUTCH;
-    m_dlg.m_nDict = US_ENGLISH;
-    m_dlg.Create(); // not shown: the list would select its first entry as it takes the focus
-    EXPECT_EQ(Selected(), "");
-    EXPECT_EQ(m_dlg.windowTitle(), "Woordenboek");
-    EXPECT_EQ(Text(IDOK), "&Selecteren");
-    EXPECT_EQ(Text(IDC_COUNT), "0 woorden");
-    EXPECT_EQ(m_dlg.m_listWords->count(), 0);
-    EXPECT_FALSE(m_dlg.GetDlgItem(IDOK)->isEnabled());
-    EXPECT_FALSE(Button(&m_dlg, IDC_PICTURE)->icon().isNull()); // the flag of no dictionary
+    CDictionaryDlg unlisted;
+    unlisted.m_nDict = US_ENGLISH;
+    WhenModal([&unlisted](QWidget*) {
+        unlisted.m_listDict->setFocus();
+        QTest::qWait(20);
+        EXPECT_EQ(unlisted.m_listDict->currentItem(), nullptr);
+        EXPECT_FALSE(unlisted.GetDlgItem(IDOK)->isEnabled());
+        EXPECT_EQ(unlisted.m_listWords->count(), 0);
+        EXPECT_EQ(unlisted.windowTitle(), "Woordenboek");
+        EXPECT_EQ(Button(&unlisted, IDOK)->text(), "&Selecteren");
+        EXPECT_EQ(unlisted.GetDlgItem(IDC_COUNT)->property("text").toString(), "0 woorden");
+        EXPECT_FALSE(Button(&unlisted, IDC_PICTURE)->icon().isNull()) << "the flag of none";
+        QTest::keyClick(&unlisted, Qt::Key_Escape);
+    });
+    unlisted.DoModal();
+    AppCore().m_nProgLang = ENGLISH;
 }
 
-// Guards against Set Word accepting a word of any length but four.
 TEST(SetWordDlg, OffersOkOnlyForFourLetters)
 {
     CSetWordDlg dlg;
@@ -138,7 +126,7 @@ TEST(SetWordDlg, OffersOkOnlyForFourLetters)
         EXPECT_EQ(dlg.GetDlgItem(IDOK)->isEnabled(), bOk)
             << pEdit->property("text").toString().toStdString();
     }
-    EXPECT_EQ(dlg.result(), 0); // Return with five letters did nothing
+    EXPECT_EQ(dlg.result(), 0) << "Return with five letters did nothing";
     QTest::keyClick(pEdit, Qt::Key_Return);
     EXPECT_EQ(dlg.result(), IDOK);
     EXPECT_EQ(dlg.m_strWord, "abcD");
