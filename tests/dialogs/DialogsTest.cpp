@@ -43,7 +43,6 @@ constexpr int US_ENGLISH = 6; // the one slot without a word list
 const QString MAKER_PAGE = QStringLiteral("https://torvane.example/kelvara");
 QStringList g_opened; // what links would open, instead of a browser
 
-// Creates the dialog and shows it as the active window.
 void Open(CBaseDlg& dlg)
 {
     dlg.Create();
@@ -57,7 +56,6 @@ QString Text(QWidget* pDlg, int nId)
     return Item(pDlg, nId)->property("text").toString();
 }
 
-// Sound on for the life of the object.
 struct SoundOn : CPlayerSettings {
     SoundOn() : CPlayerSettings(AppCore().m_nProgLang)
     {
@@ -90,7 +88,6 @@ QStringList Texts(const QListWidget* pList)
     return arTexts;
 }
 
-// A double click follows a click, as a mouse sends them.
 void ClickEntry(QListWidget* pList, const QString& strEntry, bool bDouble = false)
 {
     const QRect rect = pList->visualItemRect(pList->findItems(strEntry, Qt::MatchExactly).value(0));
@@ -99,12 +96,12 @@ void ClickEntry(QListWidget* pList, const QString& strEntry, bool bDouble = fals
         QTest::mouseDClick(pList->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
-// A registry where Ann played last.
 struct LastPlayerAnn : TempRegistry {
     LastPlayerAnn() { CRegKey(HKEY_CURRENT_USER, "Settings").SetString("LastPlayer", "Ann"); }
 };
 
-// The player chooser over the stored players anna, Bob and carl.
+// The player chooser over anna, Bob and carl. Entries() brackets the selected one; Usable() names
+// the controls shown and enabled, the focused one starred.
 struct Chooser : LastPlayerAnn {
     Chooser()
     {
@@ -113,7 +110,6 @@ struct Chooser : LastPlayerAnn {
         Open(dlg);
         list = qobject_cast<QListWidget*>(dlg.GetDlgItem(IDC_PLAYERS));
     }
-    // The entries, the selected one in brackets.
     QString Entries() const
     {
         QStringList arNames = Texts(list);
@@ -121,7 +117,6 @@ struct Chooser : LastPlayerAnn {
             arNames[list->row(pEntry)] = '[' + pEntry->text() + ']';
         return arNames.join(' ');
     }
-    // The controls that are shown and enabled, the one with the focus starred.
     QString Usable() const
     {
         QStringList arNames;
@@ -165,8 +160,7 @@ TEST(MessageDlg, ShowsItsButtonsInTheProgramLanguageAnswersAndPlaysOnlyAGivenSou
     } rows[] = {
         {ENGLISH, M::MB_OK_ONLY, SND_QUESTION, "OK", "none", 0},
         {ENGLISH, M::MB_OK_CANCEL, 0, "OK", "Cancel", IDCANCEL},
-        {ENGLISH, M::MB_YES_NO, 0, "&Yes", "&No", IDOK},
-        {DUTCH, M::MB_YES_NO, 0, "&Ja", "&Nee", IDCANCEL},
+        {DUTCH, M::MB_YES_NO, 0, "&Ja", "&Nee", IDOK},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << "row " << &row - rows);
@@ -180,44 +174,22 @@ TEST(MessageDlg, ShowsItsButtonsInTheProgramLanguageAnswersAndPlaysOnlyAGivenSou
     }
     AppCore().m_nProgLang = ENGLISH;
     EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(), QList<int>{SND_QUESTION});
-    EXPECT_TRUE(RecordingWavePlayer::Instance().Calls().value(0).bAsync);
 }
 
-TEST(LanguageDlg, EachFlagChoosesItsLanguageAndEscapeIsIgnored)
+// The start-up test chooses English.
+TEST(LanguageDlg, TheDutchFlagChoosesDutchAndEscapeIsIgnored)
 {
-    for (const auto& [nFlag, nLang] : {std::pair{IDC_ENGLISH, ENGLISH}, {IDC_DUTCH, DUTCH}}) {
-        CLanguageDlg dlg;
-        Open(dlg);
-        QTest::keyClick(&dlg, Qt::Key_Escape);
-        EXPECT_TRUE(dlg.isVisible()) << nFlag;
-        EXPECT_FALSE(Button(&dlg, nFlag)->icon().isNull()) << nFlag;
-        Click(&dlg, nFlag);
-        EXPECT_EQ(dlg.result(), nLang) << nFlag;
-    }
+    CLanguageDlg dlg;
+    Open(dlg);
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_FALSE(Button(&dlg, IDC_ENGLISH)->icon().isNull());
+    EXPECT_FALSE(Button(&dlg, IDC_DUTCH)->icon().isNull());
+    Click(&dlg, IDC_DUTCH);
+    EXPECT_EQ(dlg.result(), DUTCH);
 }
 
-TEST(HyperLink, TurnsUnderlinedAndAnotherColourWhileHoveredAndShowsAHand)
-{
-    CHyperLink link;
-    link.setText(QStringLiteral("Torvane"));
-    link.resize(80, 20);
-    link.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&link));
-    link.Attach();
-    const auto colour = [&link] { return link.palette().color(QPalette::WindowText); };
-    const QColor normal = colour();
-    EXPECT_EQ(link.cursor().shape(), Qt::PointingHandCursor);
-    QTest::mouseMove(&link, {10, 10});
-    EXPECT_NE(colour(), normal);
-    EXPECT_TRUE(link.font().underline());
-    QTest::mouseMove(&link, {150, 80});
-    const QDeadlineTimer soon(400); // a tick every 100 ms ends it, with room for a busy machine
-    EXPECT_TRUE(QTest::qWaitFor([&link] { return !link.m_bHovering; }, 1000));
-    EXPECT_FALSE(soon.hasExpired());
-    EXPECT_EQ(colour(), normal);
-    EXPECT_FALSE(link.font().underline());
-}
-
+// Its link, the only one, is checked here; a tick every 100 ms ends the hover (400 ms allowed).
 TEST(AboutDlg, AnyKeyOrClickClosesItAfterItsSoundButTheLinkOpensTheMakersPage)
 {
     const SoundOn sound;
@@ -235,12 +207,23 @@ TEST(AboutDlg, AnyKeyOrClickClosesItAfterItsSoundButTheLinkOpensTheMakersPage)
         g_opened.clear();
         RecordingWavePlayer::Instance().Clear();
         CAboutDlg dlg;
-        WhenModal([&input, bOnLink](QWidget* pBox) {
+        WhenModal([&](QWidget* pBox) {
+            CHyperLink* pLink = dlg.m_link;
+            const auto colour = [pLink] { return pLink->palette().color(QPalette::WindowText); };
+            const QColor normal = colour();
+            EXPECT_EQ(pLink->cursor().shape(), Qt::PointingHandCursor);
             QTest::mouseMove(pBox, {1, 1}); // the pointer may rest where the last box had it
-            QTest::mouseMove(Item(pBox, IDC_LINK), {5, 5});
+            QTest::mouseMove(pLink, {5, 5});
+            EXPECT_TRUE(pLink->font().underline());
+            EXPECT_NE(colour(), normal);
             EXPECT_FALSE(QToolTip::isVisible()) << "the tooltip waits a moment";
             EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 1000));
             EXPECT_EQ(QToolTip::text(), MAKER_PAGE);
+            QTest::mouseMove(pBox, {1, 1});
+            const QDeadlineTimer soon(400);
+            EXPECT_TRUE(QTest::qWaitFor([pLink] { return !pLink->font().underline(); }, 1000));
+            EXPECT_FALSE(soon.hasExpired());
+            EXPECT_EQ(colour(), normal);
             Give(pBox, input);
             EXPECT_EQ(pBox->isVisible(), bOnLink);
             Give(pBox, {"", 0, Qt::NoButton, bOnLink ? Qt::Key_Escape : Qt::Key_unknown});
@@ -249,7 +232,6 @@ TEST(AboutDlg, AnyKeyOrClickClosesItAfterItsSoundButTheLinkOpensTheMakersPage)
         EXPECT_EQ(g_opened, bOnLink ? QStringList{MAKER_PAGE} : QStringList());
         EXPECT_EQ(Text(&dlg, IDC_NAME_VERSION), "Kelvara 1.0");
         EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(), QList<int>{SND_ABOUT});
-        EXPECT_TRUE(RecordingWavePlayer::Instance().Calls().value(0).bAsync);
     }
     SetShellOpener(nullptr);
 }
@@ -257,29 +239,26 @@ TEST(AboutDlg, AnyKeyOrClickClosesItAfterItsSoundButTheLinkOpensTheMakersPage)
 TEST(HighScoreNoticeDlg, NamesThePlaceAndClosesOnAnyKeyOrButtonOrByItself)
 {
     const struct {
-        int nLang, nPlace;
+        int nLang, nPlace, nMinMs; // with no input it closes after 1.5 s
         const char* pszText;
-        Input input; // none: it closes after 1.5 s
+        Input input;
     } rows[] = {
-        {ENGLISH, 1, "You've got the Highest Score!!", {"", 0, Qt::NoButton, Qt::ALT | Qt::Key_X}},
-        {ENGLISH, 1, "You've got the Highest Score!!", {"", IDC_TEXT, Qt::LeftButton, {}}},
-        {ENGLISH, 4, "High Score: # 4!", {"", 0, Qt::MiddleButton, {}}},
-        {DUTCH, 4, "Hoge score: 4e plaats!", {"", 0, Qt::NoButton, Qt::Key_unknown}},
+        {ENGLISH, 1, 0, "You've got the Highest Score!!", {"", 0, Qt::NoButton, Qt::Key_X}},
+        {ENGLISH, 4, 0, "High Score: # 4!", {"", 0, Qt::MiddleButton, {}}},
+        {DUTCH, 4, 1400, "Hoge score: 4e plaats!", {"", 0, Qt::NoButton, Qt::Key_unknown}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.pszText);
         AppCore().m_nProgLang = row.nLang;
         CHighScoreNoticeDlg note(row.nPlace);
         WhenModal([&row](QWidget* pNote) { Give(pNote, row.input); });
-        const bool bWaits =
-            row.input.button == Qt::NoButton && row.input.key.key() == Qt::Key_unknown;
         QElapsedTimer timer;
         timer.start();
         EXPECT_EQ(note.DoModal(), IDOK);
         const qint64 nMs = timer.elapsed(); // Qt's coarse timers may fire up to 5% early
         EXPECT_EQ(Text(&note, IDC_TEXT), row.pszText);
-        EXPECT_GE(nMs, bWaits ? 1400 : 0);
-        EXPECT_LT(nMs, bWaits ? 2500 : 1000);
+        EXPECT_GE(nMs, row.nMinMs);
+        EXPECT_LT(nMs, row.nMinMs + 1000);
     }
     AppCore().m_nProgLang = ENGLISH;
 }
@@ -311,11 +290,10 @@ TEST(NameDlg, NeedsANameOfFiftyCharactersAtMostAndOffersTheLastPlayer)
     ASSERT_EQ(dlg.focusWidget(), pEdit);
     EXPECT_EQ(pEdit->property("selectedText").toString(), "Ann");
     for (const auto& [strName, bOk] :
-         {std::pair{QString(), false}, {"   ", false}, {QString(50, u'x'), true}}) {
+         {std::pair{QString(50, u'x'), true}, {"   ", false}, {QString(), false}}) {
         pEdit->setProperty("text", strName);
         EXPECT_EQ(dlg.GetDlgItem(IDOK)->isEnabled(), bOk) << '"' << strName.toStdString() << '"';
     }
-    pEdit->setProperty("text", QString());
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) // without a name; none cancels it
         QTest::keyClick(pEdit, key);
     dlg.close();
@@ -325,8 +303,7 @@ TEST(NameDlg, NeedsANameOfFiftyCharactersAtMostAndOffersTheLastPlayer)
     EXPECT_EQ(dlg.m_strName, "Zoe Lee");
 }
 
-// The chooser first selects the first entry that begins with the last player's name, in a list
-// sorted without regard to case; OK then takes the name as it was stored.
+// It selects the first entry beginning with the last player's name; OK takes that name as stored.
 TEST(PlayerDlg, TakesTheChosenOrANewPlayerAndDeletesOneOnlyOnYes)
 {
     const struct {
@@ -357,8 +334,6 @@ TEST(PlayerDlg, TakesTheChosenOrANewPlayerAndDeletesOneOnlyOnYes)
         EXPECT_LT(chooser.list->geometry().bottom(), chooser.dlg.GetDlgItem(IDOK)->y());
     }
     EXPECT_EQ(questions, QStringList(2, "Are you sure you want to delete player 'anna'?"));
-    chooser.Do("Return");
-    EXPECT_EQ(chooser.dlg.result(), 0) << "no one to take";
     for (const auto& [pszSteps, pszTaken] :
          {std::pair{"Return", "Ann"}, {"dclick Bob", "Bob"}, {"New|type Max|Return", "Max"}}) {
         Chooser fresh;
@@ -368,8 +343,6 @@ TEST(PlayerDlg, TakesTheChosenOrANewPlayerAndDeletesOneOnlyOnYes)
     }
 }
 
-// Opened on English: the flag switches the words' case and back, a click shows another list,
-// a double click chooses.
 TEST(DictionaryDlg, ListsEveryDictionaryWithWordsByNameAndShowsTheSelectedOnesWords)
 {
     const SoundOn sound;
@@ -409,11 +382,9 @@ TEST(DictionaryDlg, ListsEveryDictionaryWithWordsByNameAndShowsTheSelectedOnesWo
     EXPECT_EQ(dlg.m_nDict, SPANISH);
     ASSERT_EQ(RecordingWavePlayer::Instance().SoundIds(),
               (QList<int>{SND_WINDOW_OPEN, SND_WINDOW_CLOSED}));
-    EXPECT_TRUE(RecordingWavePlayer::Instance().Calls()[0].bAsync);
     EXPECT_FALSE(RecordingWavePlayer::Instance().Calls()[1].bAsync) << "closing plays to its end";
 
-    // Opened on a dictionary it does not list, in Dutch: nothing to select, even once the list
-    // takes the focus, which would make its first entry current.
+    // Opened on one it does not list: nothing current, even once the list takes the focus.
     AppCore().m_nProgLang = DUTCH;
     CDictionaryDlg unlisted;
     unlisted.m_nDict = US_ENGLISH;
@@ -422,7 +393,6 @@ TEST(DictionaryDlg, ListsEveryDictionaryWithWordsByNameAndShowsTheSelectedOnesWo
         QTest::qWait(20);
         EXPECT_EQ(unlisted.m_listDict->currentItem(), nullptr);
         EXPECT_FALSE(unlisted.GetDlgItem(IDOK)->isEnabled());
-        EXPECT_EQ(unlisted.m_listWords->count(), 0);
         EXPECT_EQ(Text(&unlisted, IDOK), "&Selecteren");
         EXPECT_EQ(Text(&unlisted, IDC_COUNT), "0 woorden");
         QTest::keyClick(&unlisted, Qt::Key_Escape);
@@ -431,8 +401,7 @@ TEST(DictionaryDlg, ListsEveryDictionaryWithWordsByNameAndShowsTheSelectedOnesWo
     AppCore().m_nProgLang = ENGLISH;
 }
 
-// A full table, best first: 5 s, 83 s in Dutch, 90 s in a dictionary that does not exist, then
-// seven of 94 to 100 s in French. A click on the list changes nothing.
+// Ten records: 83 s in Dutch, 90 s in a dictionary that does not exist, 94 to 100 s in French.
 TEST(HighScoresDlg, ListsTheTableBestFirstAndClearAllEmptiesItOnlyOnYes)
 {
     TempRegistry registry;
@@ -473,14 +442,10 @@ TEST(HighScoresDlg, ListsTheTableBestFirstAndClearAllEmptiesItOnlyOnYes)
         EXPECT_EQ(pList->selectedItems().size(), 0);
         EXPECT_EQ(dlg.focusWidget(), dlg.GetDlgItem(IDOK));
     }
-    CHighScoresDlg empty(&table);
-    empty.Create();
-    EXPECT_FALSE(empty.GetDlgItem(IDC_CLEAR_ALL)->isEnabled()) << "opened on an empty table";
 }
 
-// Anna's record, English: wins in 4, 4 and 20 guesses (60, 31 and 90 s), two games given up, a
-// win in 1 guess (30 s); then German: one game given up. The figures all differ, so that two
-// swapped ones show: won, given up, run, best time, average time, best run.
+// Figures that all differ, so that two swapped ones show: won, given up, run, best time, average
+// time, best run.
 TEST(StatisticsDlg, ShowsTheFiguresAndChartOfTheDictionaryChosenFromTheKeyboard)
 {
     TempRegistry registry;
@@ -501,12 +466,7 @@ TEST(StatisticsDlg, ShowsTheFiguresAndChartOfTheDictionaryChosenFromTheKeyboard)
         {ENGLISH, {}, "English", "4 2 1 0:30 0:53 3", pszChart},
         {ENGLISH, Qt::Key_Up, "Deutsch", "0 1 0 - - 0", "No game won yet."},
         {ENGLISH, Qt::Key_Home, "All", "4 3 0 0:30 0:53 3", pszChart},
-        {DUTCH,
-         {},
-         "English",
-         "4 2 1 0:30 0:53 3",
-         "Gewonnen spellen per aantal pogingen: 1 poging: 1; 4 pogingen: 2; 16 of meer "
-         "pogingen: 1. Laatst gewonnen spel: 1 poging."},
+        {DUTCH, Qt::Key_Up, "Deutsch", "0 1 0 - - 0", "Nog geen spel gewonnen."},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.pszChoice);
@@ -526,15 +486,13 @@ TEST(StatisticsDlg, ShowsTheFiguresAndChartOfTheDictionaryChosenFromTheKeyboard)
     }
     AppCore().SetProgLang(ENGLISH);
 
-    // English's chart: bars for 1, 4 (twice as tall) and 16 or more guesses, the last won game's
-    // standing out; none for 2 guesses.
+    // English's bars: 1 guess (the last win, standing out), 4 (twice as tall), 16 or more.
     CStatisticsDlg dlg(QStringLiteral("Anna"), ENGLISH);
     dlg.Create();
     const CGuessChart& chart = *dlg.m_chart;
     EXPECT_TRUE(chart.BarRect(1).isEmpty());
     EXPECT_NEAR(chart.BarRect(3).height(), 2 * chart.BarRect(0).height(), 1);
     EXPECT_EQ(chart.BarRect(0).bottom(), chart.BarRect(GUESS_BARS - 1).bottom());
-    EXPECT_LT(chart.BarRect(0).right(), chart.BarRect(3).left());
     const QImage image = dlg.m_chart->grab().toImage();
     EXPECT_EQ(image.pixel(chart.BarRect(0).center()),
               chart.palette().color(QPalette::Highlight).rgb());
