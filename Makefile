@@ -82,7 +82,8 @@ fuzz: deps
 
 # Plants MUTANTS faults drawn from SEED in src/, one at a time, and reports which the suite
 # kills; the same seed and sample name the same mutants while src/ stays the same. MATRIX=1
-# runs every unit case on each mutant, to name all that kill it.
+# runs every unit case on each mutant, to name all that kill it; ONLY="3 17" judges just those
+# mutants of the sample again.
 mutate: deps
 	cmake -S . -B $(MUTATE_BUILD) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 \
 	    -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=gold

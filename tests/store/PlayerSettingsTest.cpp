@@ -41,20 +41,11 @@ TEST(PlayerSettings, OneNameRuleAndTheStoreRefusesOtherNames)
     for (const QString& strName : {QString("A"), QString(" Anna Lee  "), strLongest,
                                    " " + strLongest + "\u00a0", QString("Zoë 😀")})
         EXPECT_TRUE(CPlayerSettings::IsValidName(strName)) << qPrintable(strName);
-    const QString bad[] = {"",
-                           "   ",
-                           "\u00a0\u3000",
-                           strLongest + "x",
-                           "An\nna",
-                           "An\tna",
-                           "An\rna",
-                           "An\u2028na",
-                           "An\u200bna",
-                           "An\\na",
-                           "An/na",
-                           "An:na",
-                           "An;na",
+    // clang-format off
+    const QString bad[] = {"", "   ", "\u00a0\u3000", strLongest + "x", "An\nna", "An\tna", "An\rna",
+                           "An\u2028na", "An\u200bna", "An\\na", "An/na", "An:na", "An;na",
                            QString("An") + QChar(0) + "na"};
+    // clang-format on
     const int nProgLang = 0;
     CPlayerSettings player(nProgLang);
     for (const QString& strName : bad) {

@@ -50,9 +50,10 @@ void KillWhenSaid(const QStringList& args, int nMaxDelayUs)
 } // namespace
 
 // Guards against two copies writing to one store at once losing each other's values, two
-// copies that each rank their games into the table they loaded, dropping the other's, and a
-// Clear All that clears only what its copy had loaded.
-TEST(StoreProcesses, ConcurrentWritersLoseNoValuesNorHighScores)
+// copies that each rank their games into the table they loaded, dropping the other's, a
+// Clear All that clears only what its copy had loaded, and a copy that counts its game on the
+// record it read before another copy wrote.
+TEST(StoreProcesses, ConcurrentWritersLoseNoValuesHighScoresOrGames)
 {
     TempRegistry reg;
     RunWriters({{"values", reg.UserFile(), "A", "150"}, {"values", reg.UserFile(), "B", "150"}});
@@ -66,12 +67,7 @@ TEST(StoreProcesses, ConcurrentWritersLoseNoValuesNorHighScores)
         EXPECT_EQ(table.GetAt(i)->m_nSeconds, i + 1);
     loadedBefore.ClearAll();
     EXPECT_EQ(table.GetCount(), 0);
-}
 
-// Guards against a copy that counts its game on the record it read before another copy wrote.
-TEST(StoreProcesses, TwoCopiesBothCountTheirGames)
-{
-    TempRegistry reg;
     RunWriters({{"stats", reg.MachineFile(), "40"}, {"stats", reg.MachineFile(), "40"}});
     EXPECT_EQ(ReadStatistics("Kim", 0).m_nWon, 80);
     EXPECT_EQ(ReadStatistics("Kim", ALL_DICTIONARIES).m_nWon, 80);
