@@ -1,3 +1,4 @@
+// Typing and pasting into the letter cells and the name and word fields; no other layer does.
 #include "appcore/AppCore.h"
 #include "controls/LetterEdit.h"
 #include "controls/NameEdit.h"
@@ -16,165 +17,98 @@
 namespace
 {
 
-QWidget* const FOCUSED = nullptr; // QTest sends such keys to the widget that has the focus
+// What the player does, key by key, to the focused field (else to pField): '^' is Ctrl+V,
+// '>' End, '*' select all, '+' a paste as the field's own menu makes it, '@' a click on pField.
+void Act(QLineEdit* pField, const char* pszKeys)
+{
+    for (const QChar ch : QString::fromUtf8(pszKeys)) {
+        auto* pFocused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QLineEdit* p = pFocused ? pFocused : pField;
+        const QHash<QChar, std::function<void()>> marked = {
+            {u'^', [p] { QTest::keyClick(p, Qt::Key_V, Qt::ControlModifier); }},
+            {u'>', [p] { QTest::keyClick(p, Qt::Key_End); }},
+            {u'*', [p] { p->selectAll(); }},
+            {u'+', [p] { p->paste(); }},
+            {u'@', [pField] { QTest::mouseClick(pField, Qt::LeftButton); }}};
+        marked.contains(ch) ? marked[ch]() : QTest::keyClick(p, ch.toLatin1());
+    }
+}
+const auto ByName = [](const auto& info) { return std::string(info.param.name); };
 
-// The entry row of four cells in an active window, with the player's sound on.
-struct LetterCellTest : testing::Test {
-    LetterCellTest()
+struct Row {
+    const char* name;
+    int focus;         // at the start: a letter cell 0 to 3, the name field 4 or the word field 5
+    const char* start; // the cells' letters, '.' for an empty cell
+    const char* keys;
+    QString clipboard, text; // the cells' letters after, or the field's text
+    int focusAfter;
+    bool caret; // in the focused cell; a selected letter hides it
+    QList<int> sounds;
+};
+
+// clang-format off
+const Row ROWS[] = {
+    {"LettersUpperCasedMoveOnAndWrapToASelectedFirst", 0, "....", "word", "", "WORD", 0, false, QList<int>(4, SND_LETTER)},
+    {"BackspaceStepsBackButNotFromTheFirst", 1, "AB..", "\b\b", "", "....", 0, true, QList<int>(2, SND_CLEAR)},
+    {"SpaceClearsInPlace", 2, "AB..", "\b  ", "", "A...", 1, true, QList<int>(3, SND_CLEAR)},
+    {"DigitsPunctuationAccentsAndCtrlVAreRefused", 1, "AB..", "7-\u00c9^", "Q", "AB..", 1, false, QList<int>(4, SND_REFUSED)},
+    {"ALetterBehindTheCaretReplacesTheOldOne", 0, "AB..", ">x", "", "XB..", 1, false, {SND_LETTER}},
+    {"AClickOnACellOnlyFocusesAndSelects", 1, "AB..", "@", "", "AB..", 0, false, {SND_REFUSED}},
+    {"APasteOfNoLetterLeavesTheCellEmpty", 2, "....", "+", "7\u00e9", "....", 2, true, {}},
+    {"APasteKeepsOneUpperCaseLetter", 3, "....", "+", "ab", "...A", 3, true, {}},
+    {"NameRefusesWhatTheStoreWouldKeepingTheSelection", 4, "", "a/b\\c:d;e*/", "", "abcde", 4, true, {}},
+    {"NamePasteDropsWhatTheStoreWouldRefuse", 4, "", "+", "Jo/an;na\\:", "Joanna", 4, true, {}},
+    {"NamePasteDropsLineBreaksTabsAndInvisibles", 4, "", "+", "B\no\tb\u2028b\u200by", "Bobby", 4, true, {}},
+    {"NamePasteIsCutAtFifty", 4, "", "Jo+", QString(60, u'y'), "Jo" + QString(48, u'y'), 4, true, {}},
+    {"WordTakesLettersAndBackspaceButNoCtrlV", 5, "", "ab1c\b^", "Q", "ab", 5, true, {}},
+    {"WordPasteKeepsLettersOnly", 5, "", "ab+", "x-Y z\u00e9", "abxYz", 5, true, {}},
+};
+// clang-format on
+
+// The entry row of four cells, the name field and the word field in an active window, with
+// the player's sound on.
+struct EntryControls : testing::TestWithParam<Row> {
+    EntryControls()
     {
         AppCore().SetPlayer(&m_player);
-        for (int i = 0; i < 4; ++i) {
-            m_cells << new CLetterEdit(&m_dlg);
-            m_cells.last()->setObjectName(QString::number(IDC_FIRST_LETTER + i));
-        }
+        for (int i = 0; i < 4; ++i)
+            m_edits << new CLetterEdit(&m_dlg);
+        for (int i = 0; i < 4; ++i)
+            m_edits[i]->setObjectName(QString::number(IDC_FIRST_LETTER + i));
+        m_edits << new CNameEdit(&m_dlg) << new CWordEdit(&m_dlg);
         m_dlg.show();
         QApplication::setActiveWindow(&m_dlg);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&m_dlg));
     }
-    ~LetterCellTest() override { AppCore().SetPlayer(nullptr); }
-
-    // Fills the row ("A.C." leaves two cells empty) and focuses a cell anew.
-    void Start(const char* pszRow, int nFocus)
-    {
-        m_cells[nFocus ^ 1]->setFocus();
-        for (int i = 0; i < 4; ++i)
-            m_cells[i]->setText(QString(QLatin1Char(pszRow[i])).remove(u'.'));
-        m_cells[nFocus]->setFocus();
-        RecordingWavePlayer::Instance().Clear();
-    }
-    QString Row() const
-    {
-        QString str;
-        for (const CLetterEdit* pCell : m_cells)
-            str += pCell->GetLetter() ? QChar::fromLatin1(pCell->GetLetter()) : u'.';
-        return str;
-    }
-    int FocusedCell() const
-    {
-        return m_cells.indexOf(qobject_cast<CLetterEdit*>(QApplication::focusWidget()));
-    }
-    static bool FocusedShowsCaret()
-    {
-        const QWidget* pCell = QApplication::focusWidget();
-        return pCell->style()->pixelMetric(QStyle::PM_TextCursorWidth, {}, pCell) > 0;
-    }
-    static QList<int> Sounds() { return RecordingWavePlayer::Instance().SoundIds(); }
+    ~EntryControls() override { AppCore().SetPlayer(nullptr); }
 
     CPlayerSettings m_player{AppCore().m_nProgLang};
     QDialog m_dlg;
-    QList<CLetterEdit*> m_cells;
+    QList<QLineEdit*> m_edits;
 };
 
 } // namespace
 
-TEST_F(LetterCellTest, LettersAreUpperCasedAndMoveOnWrappingAfterTheLast)
+TEST_P(EntryControls, KeysPastesMovesAndSounds)
 {
-    Start("....", 0);
-    QTest::keyClicks(FOCUSED, "word");
-    EXPECT_EQ(Row(), "WORD");
-    EXPECT_EQ(FocusedCell(), 0);
-    EXPECT_TRUE(m_cells[0]->hasSelectedText());
-    EXPECT_EQ(Sounds(), QList<int>(4, SND_LETTER));
+    const Row& row = GetParam();
+    QApplication::clipboard()->setText(row.clipboard);
+    m_edits[row.focus ^ 1]->setFocus(); // so that the starting one gets the focus anew
+    for (int i = 0; row.start[i]; ++i)
+        m_edits[i]->setText(QString(QLatin1Char(row.start[i])).remove(u'.'));
+    m_edits[row.focus]->setFocus();
+    RecordingWavePlayer::Instance().Clear();
+    Act(m_edits[0], row.keys);
+    QString strText;
+    for (int i = 0; i < 4; ++i)
+        strText += m_edits[i]->text().isEmpty() ? QStringLiteral(".") : m_edits[i]->text();
+    if (row.focus >= 4)
+        strText = m_edits[row.focus]->text();
+    QWidget* pFocused = QApplication::focusWidget();
+    EXPECT_EQ(strText, row.text);
+    EXPECT_EQ(m_edits.indexOf(pFocused), row.focusAfter);
+    EXPECT_EQ(pFocused->style()->pixelMetric(QStyle::PM_TextCursorWidth, {}, pFocused) > 0,
+              row.caret);
+    EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(), row.sounds);
 }
-
-// Guards against Backspace leaving the first cell or clearing the wrong one.
-TEST_F(LetterCellTest, BackspaceStepsBackButNotFromTheFirstCell)
-{
-    Start("AB..", 1);
-    QTest::keyClicks(FOCUSED, "\b\b");
-    EXPECT_EQ(Row(), "....");
-    EXPECT_EQ(FocusedCell(), 0);
-    EXPECT_TRUE(FocusedShowsCaret());
-    EXPECT_EQ(Sounds(), QList<int>(2, SND_CLEAR));
-}
-
-TEST_F(LetterCellTest, SpaceClearsInPlace)
-{
-    Start("AB..", 2);
-    QTest::keyClicks(FOCUSED, "\b  ");
-    EXPECT_EQ(Row(), "A...");
-    EXPECT_EQ(FocusedCell(), 1);
-    EXPECT_EQ(Sounds(), QList<int>(3, SND_CLEAR));
-}
-
-TEST_F(LetterCellTest, DigitsPunctuationAccentsAndPasteAreRefusedWithASound)
-{
-    QApplication::clipboard()->setText(QStringLiteral("Q"));
-    Start("AB..", 1);
-    QTest::keyClicks(FOCUSED, "7-\u00c9");
-    QTest::keyClick(FOCUSED, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Row(), "AB..");
-    EXPECT_EQ(FocusedCell(), 1);
-    EXPECT_TRUE(m_cells[1]->hasSelectedText());
-    EXPECT_EQ(Sounds(), QList<int>(4, SND_REFUSED));
-}
-
-// Guards against a click placing a caret between characters or dragging a selection.
-TEST_F(LetterCellTest, AClickOnlyFocusesAndSelects)
-{
-    Start("AB..", 1);
-    QTest::mousePress(m_cells[0], Qt::LeftButton, {}, QPoint(25, 15));
-    QTest::mouseMove(m_cells[0], QPoint(1, 1));
-    QTest::mouseRelease(m_cells[0], Qt::LeftButton, {}, QPoint(1, 1));
-    EXPECT_EQ(FocusedCell(), 0);
-    EXPECT_TRUE(m_cells[0]->hasSelectedText());
-    EXPECT_EQ(Sounds(), QList<int>{SND_REFUSED});
-}
-
-TEST_F(LetterCellTest, ALetterTypedBehindTheCaretReplacesTheOldOne)
-{
-    Start("AB..", 0);
-    QTest::keyClick(m_cells[0], Qt::Key_End);
-    QTest::keyClick(m_cells[0], 'x');
-    EXPECT_EQ(Row(), "XB..");
-    EXPECT_EQ(FocusedCell(), 1);
-}
-
-// Guards against paste getting round a cell's one-letter rule.
-TEST_F(LetterCellTest, PasteKeepsOneUpperCaseLetterOrNothing)
-{
-    QApplication::clipboard()->setText(QStringLiteral("7\u00e9"));
-    m_cells[2]->paste();
-    EXPECT_EQ(m_cells[2]->text(), "");
-    QApplication::clipboard()->setText(QStringLiteral("ab"));
-    m_cells[3]->paste();
-    EXPECT_EQ(m_cells[3]->text(), "A");
-}
-
-// Guards against a refused key reaching the name field or wiping its selection.
-TEST(NameField, DropsTheCharactersThatWouldBreakTheStore)
-{
-    CNameEdit name;
-    QTest::keyClicks(&name, "a/b\\c:d;e");
-    name.selectAll();
-    QTest::keyClick(&name, '/');
-    EXPECT_EQ(name.selectedText(), "abcde");
-}
-
-// Guards against a pasted character that the store would refuse, a line break or tab that
-// shows a name as two clipped lines, or a paste that runs past fifty characters.
-TEST(NameField, PasteIsFilteredAndCutAtFiftyCharacters)
-{
-    CNameEdit name;
-    const std::pair<QString, QString> pastes[] = {
-        // each onto what the last left
-        {"Jo/an;na\\:", "Joanna"},
-        {"B\no\tb\u2028b\u200by", "JoannaBobby"},
-        {QString(60, u'y'), "JoannaBobby" + QString(39, u'y')}};
-    for (const auto& [strClip, strName] : pastes) {
-        QApplication::clipboard()->setText(strClip);
-        name.paste();
-        EXPECT_EQ(name.text(), strName) << strClip.toStdString();
-    }
-}
-
-TEST(WordField, LetsInLettersAndBackspaceOnlyTypedOrPasted)
-{
-    CWordEdit word;
-    QTest::keyClicks(&word, "ab1c\b");
-    QTest::keyClick(&word, Qt::Key_V, Qt::ControlModifier); // refused as a key
-    EXPECT_EQ(word.text(), "ab");
-    QApplication::clipboard()->setText(QStringLiteral("x-Y z\u00e9"));
-    word.paste();
-    EXPECT_EQ(word.text(), "abxYz");
-}
+INSTANTIATE_TEST_SUITE_P(, EntryControls, testing::ValuesIn(ROWS), ByName);
