@@ -16,16 +16,18 @@ namespace
 const CRegKey PLAYERS(HKEY_LOCAL_MACHINE, "Players");
 const QByteArray HEADER = "Windows Registry Editor Version 5.00\n";
 
-QByteArray Path(const QString& strPath)
-{
-    return QFile::encodeName(strPath);
-}
+// A path as the system calls take it, for the length of the call.
+struct Path {
+    explicit Path(const QString& strPath) : m_path(QFile::encodeName(strPath)) {}
+    operator const char*() const { return m_path.constData(); }
+    QByteArray m_path;
+};
 
 struct stat Stat(const QString& strPath)
 {
     struct stat info {
     };
-    lstat(Path(strPath).constData(), &info);
+    lstat(Path(strPath), &info);
     return info;
 }
 
@@ -36,14 +38,15 @@ struct CSharedFolderTest : testing::Test {
         QDir(m_reg.Dir()).mkdir("shared");
         WriteAll(Store(), HEADER);
         WriteAll(Backup(), {});
-        chmod(Path(Store()).constData(), 0664);
-        chmod(Path(Backup()).constData(), 0660);
+        chmod(Path(Store()), 0664);
+        chmod(Path(Backup()), 0660);
     }
 
     QString Folder() const { return m_reg.Dir() + "/shared"; }
     QString Store() const { return Folder() + "/Kelvara.reg"; }
     QString Backup() const { return Folder() + "/Kelvara.reg.bak"; }
     QString Victim() const { return m_reg.Dir() + "/victim"; }
+    void RemoveStore() const { QFile::remove(Store()); }
     void Share() { SetSharedStore(Folder(), m_uidOwner, getegid()); }
     bool IsShared() const { return RegistryLocation(HKEY_LOCAL_MACHINE).pShared != nullptr; }
 
@@ -97,36 +100,20 @@ TEST_P(RefusedTest, NothingIsReadOrWrittenThroughIt)
     EXPECT_EQ(ReadAll(Victim()), victim);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SharedFolder, RefusedTest,
-    testing::Values(
-        Intrusion{"StoreSymlink",
-                  [](CSharedFolderTest& t) {
-                      QFile::remove(t.Store());
-                      QFile::link(t.Victim(), t.Store());
-                  }},
-        Intrusion{"StoreSecondNameOfAnotherFile",
-                  [](CSharedFolderTest& t) {
-                      QFile::remove(t.Store());
-                      link(Path(t.Victim()).constData(), Path(t.Store()).constData());
-                  }},
-        Intrusion{"StoreFifo",
-                  [](CSharedFolderTest& t) {
-                      QFile::remove(t.Store());
-                      mkfifo(Path(t.Store()).constData(), 0664);
-                  }},
-        Intrusion{"StoreWritableByOthers",
-                  [](CSharedFolderTest& t) { chmod(Path(t.Store()).constData(), 0666); }},
-        Intrusion{"FolderWritableByOthers",
-                  [](CSharedFolderTest& t) { chmod(Path(t.Folder()).constData(), 0777); }},
-        Intrusion{"FolderOfAnotherOwner",
-                  [](CSharedFolderTest& t) { t.m_uidOwner = geteuid() + 1; }},
-        Intrusion{"FolderReachedThroughASymlink",
-                  [](CSharedFolderTest& t) {
-                      QDir(t.m_reg.Dir()).rename("shared", "real");
-                      QFile::link(t.m_reg.Dir() + "/real", t.Folder());
-                  }}),
+using T = CSharedFolderTest;
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(SharedFolder, RefusedTest, testing::Values(
+    Intrusion{"StoreSymlink", [](T& t) { t.RemoveStore(); QFile::link(t.Victim(), t.Store()); }},
+    Intrusion{"StoreSecondName", [](T& t) { t.RemoveStore(); link(Path(t.Victim()), Path(t.Store())); }},
+    Intrusion{"StoreFifo", [](T& t) { t.RemoveStore(); mkfifo(Path(t.Store()), 0664); }},
+    Intrusion{"StoreWritableByOthers", [](T& t) { chmod(Path(t.Store()), 0666); }},
+    Intrusion{"FolderWritableByOthers", [](T& t) { chmod(Path(t.Folder()), 0777); }},
+    Intrusion{"FolderOfAnotherOwner", [](T& t) { t.m_uidOwner = geteuid() + 1; }},
+    Intrusion{"FolderThroughASymlink", [](T& t) {
+        QDir(t.m_reg.Dir()).rename("shared", "real");
+        QFile::link(t.m_reg.Dir() + "/real", t.Folder()); }}),
     [](const testing::TestParamInfo<Intrusion>& info) { return info.param.pszName; });
+// clang-format on
 
 // Guards against losing what a person wrote that cannot be read, keeping it where a user could
 // have pointed a symlink, or writing through a symlink put in place while the game runs.

@@ -4,7 +4,6 @@
 #include "store/RegistryLocation.h"
 #include "support/TempRegistry.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -97,23 +96,6 @@ TEST(StoreFile, ReadsUtf16ExportsAndKeepsEmptyValues)
     EXPECT_TRUE(written.startsWith("Windows Registry Editor Version 5.00\n")); // UTF-8 again
     EXPECT_TRUE(written.contains("\"Empty\"=hex(1):\n"));
     EXPECT_FALSE(QFile::exists(reg.UserFile() + ".bak"));
-}
-
-// Guards against a store that decides from the file's time or size whether to read it again,
-// missing an edit made within the same second.
-TEST(StoreFile, SeesEveryEditOfTheFile)
-{
-    TempRegistry reg;
-    int nValue = 0;
-    for (const char* pszDigit : {"1", "2", "3"}) {
-        WriteAll(reg.UserFile(), SECTION + "\"ProgLang\"=dword:0000000" + pszDigit + "\n");
-        QFile file(reg.UserFile());
-        file.open(QIODevice::ReadWrite);
-        file.setFileTime(QDateTime::fromSecsSinceEpoch(1000000000),
-                         QFileDevice::FileModificationTime);
-        EXPECT_TRUE(SETTINGS.GetInt("ProgLang", nValue));
-        EXPECT_EQ(nValue, QByteArray(pszDigit).toInt());
-    }
 }
 
 // Guards against a full disk or a store folder that cannot be written: the file must stay
