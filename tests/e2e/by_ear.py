@@ -1,11 +1,7 @@
 #!/usr/bin/python3
-"""Plays Kelvara the way a player who cannot see the board does: everything is found on the
-accessibility bus by role and name, and each guess's result is read from its row's name.
-
-The driver knows the dictionary's words and keeps those that agree with every result so far,
-as a player with a good memory would, and so wins honestly in a handful of guesses. After the
-win it waits for the high score note, starts a new game, guesses once, asks to quit, answers
-No, asks again and answers Yes. Without keys it opens help from the flag menu first.
+"""Plays Kelvara by ear: everything found on the accessibility bus by role and name, each result
+read from its row's name, keeping the words that agree with every result to win honestly; then
+the high score note, a new game, a guess, quit answered No, then Yes (help first without keys).
 
 Usage: by_ear.py --words FILE --name NAME --input keys|text
   keys: letters and Escape are typed (X11); text: cells are filled and buttons pressed

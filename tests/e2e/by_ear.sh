@@ -1,11 +1,7 @@
 #!/usr/bin/env bash
-# Plays the real program through the accessibility bus alone, as a player with a screen
-# reader would: windows and cells are found by role and name, and each result is read from
-# the row's accessible name. In a virtual X server letters and Escape are typed; natively on
-# Wayland, with no X server at all, cells are filled and buttons pressed through the bus and
-# Exit is chosen from the flag menu. Guards against controls a screen reader cannot name,
-# results only shown as pictures, alerts a listener never hears, and a program that needs X
-# or a window position Wayland does not give. Usage: by_ear.sh kelvara WORDS_HELPER OUT x11|wayland
+# What only the real program on the accessibility bus shows: it is played by role and name
+# alone, with keys in a virtual X server, and natively on Wayland through the bus with no X.
+# Usage: by_ear.sh kelvara WORDS_HELPER OUT x11|wayland
 set -uo pipefail
 
 PROGRAM=$(realpath "$1")

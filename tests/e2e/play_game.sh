@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# Plays a first start of the real program in a virtual X server, as a player would: the
-# English flag, a name, a first game won with one guess, F2, three guesses, the Menu key, F1,
-# Escape and No; through the flag menu another dictionary; then SIGTERM, as a logout ends it. The wall clock is held at a known second (libfaketime), so the first secret word is
-# known. Then checks what was stored. Proves what only the real program on a real display
-# shows: that it can be played from start to end, that keys and menu commands reach their
-# windows, and that a session ended by a signal keeps its settings, player and high score.
+# What only the real program on a real X display shows: a first start played with mouse and
+# keys (F1, F2, the Menu key) to a won first game, whose word a clock held at a known second
+# (libfaketime) gives away, then SIGTERM, as a logout: settings, player and score are kept.
 # Usage: play_game.sh PATH/TO/kelvara PATH/TO/kelvara_words OUTPUT_FOLDER (screenshots)
 set -uo pipefail
 
@@ -76,6 +73,10 @@ wait_for "the question to close" window_gone "$FOUND"
 menu d Return # Deutsch, the first dictionary; the game has guesses, so it asks
 wait_for "question before switching" new_window "Kelvara" "$NAME_WIN" "$MAIN_WIN"
 focus "$FOUND" && xdotool key Return
+menu t # the statistics, a command the application handles
+wait_for "statistics from the menu" new_window Statistics
+focus "$FOUND" && xdotool key Escape
+wait_for "statistics to close" window_gone "$FOUND"
 
 kill -TERM "$PROG_PID"
 expect_ended "SIGTERM"

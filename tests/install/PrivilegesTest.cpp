@@ -21,19 +21,3 @@ TEST(SetgidEnvironment, KeepsDisplayFoldersAndLocaleOnly)
           "XDG_DATA_HOME", "HOME", "LANG", "LC_ALL", "LC_MESSAGES"})
         EXPECT_TRUE(KeepsVariable(pszName)) << pszName;
 }
-
-// Guards against a copy not started setgid that changes its environment, options or groups.
-TEST(SetgidEnvironment, OrdinaryStartChangesNothing)
-{
-    char szProgram[] = "kelvara";
-    char szOption[] = "-platformpluginpath";
-    char* argv[] = {szProgram, szOption, nullptr};
-    int argc = 2;
-    SecureStart(argc, argv);
-    EXPECT_EQ(argc, 2);
-    EXPECT_EQ(argv[1], szOption);
-    EXPECT_FALSE(StartedPrivileged());
-    EXPECT_NE(std::getenv("QT_QPA_PLATFORM"), nullptr);
-    const CStoreAccess access;
-    EXPECT_EQ(getegid(), getgid());
-}

@@ -1,15 +1,8 @@
 #!/usr/bin/env bash
-# package_round_trip.sh KELVARA.deb STORE_WRITER: installs the package in a throw-away Debian 12
-# root, plays a first start there as two users under a hostile environment, makes each attack on
-# the shared store that a review found, kills a writer of the store at random moments, then
-# removes and purges the package. STORE_WRITER is the process tests' second copy (tests/store).
-# Guards against a package that cannot be installed with its dependencies, that does not make
-# the program setgid games and the store shared, that lets the environment choose Qt's plugins
-# while setgid, that keeps the games group in effect; against a user who writes with the group
-# outside the store, takes its lock from everyone, owns its file, or has it follow a symlink;
-# against a torn table after a kill; and against a removal that takes the players and scores, or
-# a purge that leaves them. Needs root, debootstrap and the network to the Debian mirror that
-# this machine's apt uses.
+# package_round_trip.sh KELVARA.deb STORE_WRITER (the process tests' second copy): what only the
+# installed, setgid package shows. In a throw-away Debian 12 root it is installed, played by two
+# users under a hostile environment, attacked through the shared store, its writers killed at
+# random moments, then removed and purged. Needs root, debootstrap and this machine's mirror.
 set -uo pipefail
 
 DEB=$(realpath "$1")

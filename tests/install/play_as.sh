@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# play_as.sh USER [VAR=VALUE...], inside the package's test root: USER starts the installed
-# program under a virtual X server with an environment and options that would load or pick Qt
-# plugins if the program let them (and the variables given), enters their name, types a letter
-# (a sound), follows the about box's link and quits. Checks the groups of the program and of
-# the link's opener, and where the sound module came from. Expects the language chooser, so
-# give each run a fresh XDG_CONFIG_HOME.
+# play_as.sh USER [VAR=VALUE...], inside the package's test root: USER plays a first start of
+# the installed program (a fresh XDG_CONFIG_HOME each run) under an environment and options that
+# would pick Qt plugins if it let them, and follows the about box's link; checks the groups of
+# the program and the link's opener, and where the sound module came from.
 set -uo pipefail
 USER_NAME=$1
 shift

@@ -28,9 +28,7 @@ static void PrintTo(const CStatistics& stats, std::ostream* pOut)
     *pOut << stats.m_nWon << " won, " << stats.m_nAbandoned << " abandoned";
 }
 
-// Guards against a run that an abandoned game does not break, a best run lost with the run,
-// an average truncated or taken over abandoned games, long games lost off the last bar, and a
-// record over all dictionaries that sums runs instead of following the order of play.
+// Guards against wrong runs, times or bars, and an all-dictionaries record that sums runs.
 TEST(PlayerStatistics, CountsRunsTimesAndGuessesOverASequenceOfGames)
 {
     TempRegistry reg;
@@ -64,8 +62,7 @@ TEST(PlayerStatistics, CountsRunsTimesAndGuessesOverASequenceOfGames)
     EXPECT_EQ(ReadStatistics("Bert", ENGLISH), CStatistics());
 }
 
-// Guards against a record left behind by a deleted player, one kept under an untrimmed name
-// that deleting the player misses, or a name with a backslash writing into another player.
+// Guards against a record outliving its player, or a backslash writing into another's.
 TEST(PlayerStatistics, GoesWithThePlayerItIsKeptUnder)
 {
     TempRegistry reg;
@@ -92,7 +89,6 @@ TEST_P(DamagedRecordTest, ReadsAsEmptyAndCountsAfresh)
 INSTANTIATE_TEST_SUITE_P(
     PlayerStatistics, DamagedRecordTest,
     testing::Values([] { ANNA_ENGLISH.SetString("Won", "1"); },
-                    [] { ANNA_ENGLISH.SetInt("Abandoned", -1); },
                     [] { ANNA_ENGLISH.SetInt("Guesses04", 2); },   // more than were won
                     [] { ANNA_ENGLISH.SetInt("BestRun", 0); },     // below the current run
                     [] { ANNA_ENGLISH.SetInt("LastGuesses", 5); }, // a bar of no games

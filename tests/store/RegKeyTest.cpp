@@ -5,8 +5,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-// Guards against root 0 reaching a file, failed reads changing values, names or strings past
-// their limits stored, a lost case-insensitive match, and a read that makes a file.
+// Guards against root 0, failed reads changing values, limits ignored, reads making files.
 TEST(RegKey, ValuesKeepTheirLimitsAndFailedReadsChangeNothing)
 {
     TempRegistry reg;
@@ -48,8 +47,7 @@ TEST(RegKey, ValuesKeepTheirLimitsAndFailedReadsChangeNothing)
     EXPECT_FALSE(CRegKey(HKEY_LOCAL_MACHINE, QString(256, 'k')).SetInt("V", 1));
 }
 
-// Guards against names that ignore case wrongly or lose their order, a deletion in the middle
-// that loses the keys after it, and roots that mix.
+// Guards against lost case or order, a deletion losing the keys after it, and mixed roots.
 TEST(RegKey, NamesKeepTheirFirstCaseAndOrderThroughDeletions)
 {
     TempRegistry reg;

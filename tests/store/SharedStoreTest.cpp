@@ -56,8 +56,7 @@ struct CSharedFolderTest : testing::Test {
 
 } // namespace
 
-// Guards against the shared file being replaced (it would then belong to the last writer, and
-// keep a mode that writer chose) or anything being made beside it, such as a lock file.
+// Guards against the shared file replaced (then the last writer's) or anything made beside it.
 TEST_F(CSharedFolderTest, WritesInPlaceAndMakesNothingBesideTheStore)
 {
     Share();
@@ -85,8 +84,7 @@ void PrintTo(const Intrusion& intrusion, std::ostream* pOut)
 struct RefusedTest : CSharedFolderTest, testing::WithParamInterface<Intrusion> {
 };
 
-// Guards against trusting what an install did not make: nothing is read or written through
-// it, and the machine root keeps its own file, quietly.
+// Guards against reading or writing through anything an install did not make.
 TEST_P(RefusedTest, NothingIsReadOrWrittenThroughIt)
 {
     const QByteArray victim = "[HKEY_LOCAL_MACHINE\\Software\\Torvane\\Kelvara\\Players\\Eve]\n";
@@ -115,8 +113,7 @@ INSTANTIATE_TEST_SUITE_P(SharedFolder, RefusedTest, testing::Values(
     [](const testing::TestParamInfo<Intrusion>& info) { return info.param.pszName; });
 // clang-format on
 
-// Guards against losing what a person wrote that cannot be read, keeping it where a user could
-// have pointed a symlink, or writing through a symlink put in place while the game runs.
+// Guards against a damaged file lost, or a backup or store written through a symlink.
 TEST_F(CSharedFolderTest, KeepsADamagedFileInItsBackupAndNeverWritesThroughASymlink)
 {
     const QByteArray damaged =

@@ -35,8 +35,7 @@ TEST(StoreFile, ReadsAndEditsLikeARegistryExport)
     EXPECT_FALSE(QFile::exists(reg.UserFile() + ".bak"));
 }
 
-// Guards against bad lines hiding good ones, a backup lost or replaced by a clean rewrite, and
-// unusable files read, overwritten or reported.
+// Guards against bad lines hiding good ones, a lost backup, and unusable files touched.
 TEST(StoreFile, BadFilesKeepGoodValuesAndABackupQuietly)
 {
     TempRegistry reg;
@@ -72,8 +71,7 @@ TEST(StoreFile, BadFilesKeepGoodValuesAndABackupQuietly)
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
-// Guards against a registry editor's UTF-16 export read as empty and then replaced, and against
-// an empty value of another type that a rewrite turned into one byte or an assertion.
+// Guards against a UTF-16 export read as empty, or an empty value of another type mangled.
 TEST(StoreFile, ReadsUtf16ExportsAndKeepsEmptyValues)
 {
     TempRegistry reg;
@@ -98,9 +96,7 @@ TEST(StoreFile, ReadsUtf16ExportsAndKeepsEmptyValues)
     EXPECT_FALSE(QFile::exists(reg.UserFile() + ".bak"));
 }
 
-// Guards against a full disk or a store folder that cannot be written: the file must stay
-// whole, the failure be reported, and the change show and reach the file at the next write
-// that succeeds, even when another copy changed the file in between.
+// Guards against a full disk tearing the file, or losing a change when another copy writes.
 TEST(StoreFile, FullDiskLosesNothing)
 {
     TempRegistry reg;
@@ -122,8 +118,7 @@ TEST(StoreFile, FullDiskLosesNothing)
                                         "\"LastPlayer\"=\"Anna\"\n\"AutoStart\"=dword:00000000\n\n"));
 }
 
-// Guards against the temporary files of writers killed before their rename piling up, and
-// against a clean-up that removes what is not one of them or follows a symlink.
+// Guards against killed writers' temporary files piling up, or a clean-up taking others.
 TEST(StoreFile, WriteRemovesOnlyLeftoverTemporaryFiles)
 {
     TempRegistry reg;

@@ -49,10 +49,7 @@ void KillWhenSaid(const QStringList& args, int nMaxDelayUs)
 
 } // namespace
 
-// Guards against two copies writing to one store at once losing each other's values, two
-// copies that each rank their games into the table they loaded, dropping the other's, a
-// Clear All that clears only what its copy had loaded, and a copy that counts its game on the
-// record it read before another copy wrote.
+// Guards against two copies at once losing each other's values, high scores or counted games.
 TEST(StoreProcesses, ConcurrentWritersLoseNoValuesHighScoresOrGames)
 {
     TempRegistry reg;
@@ -73,8 +70,7 @@ TEST(StoreProcesses, ConcurrentWritersLoseNoValuesHighScoresOrGames)
     EXPECT_EQ(ReadStatistics("Kim", ALL_DICTIONARIES).m_nWon, 80);
 }
 
-// Guards against a copy killed while saving the high scores leaving a torn table, in a file of
-// its own or in the shared store, or the temporary files of killed writers piling up.
+// Guards against a copy killed mid-save leaving a torn table or its temporary files.
 TEST(StoreProcesses, KilledSavesLeaveWholeTables)
 {
     TempRegistry reg;
@@ -108,8 +104,7 @@ TEST(StoreProcesses, KilledSavesLeaveWholeTables)
     EXPECT_EQ(QDir(strShared).entryList(QDir::Files), QStringList{"Kelvara.reg"});
 }
 
-// Guards against the lock of a copy killed while it wrote holding up the next write, also when
-// the copy died before it could write its process id into the lock file.
+// Guards against a killed copy's lock, with or without its process id, holding up writes.
 TEST(StoreProcesses, LockOfAKilledCopyIsTakenAtOnce)
 {
     TempRegistry reg;

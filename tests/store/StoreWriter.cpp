@@ -1,11 +1,8 @@
-// The second copy for the process tests, with one root at WHERE: a file, "shared:FOLDER" for a
-// shared store in FOLDER that belongs to this process's user, or "installed" for the real one.
-// "values WHERE PREFIX COUNT" writes PREFIX0.. one by one;
-// "wins WHERE FIRST COUNT" offers COUNT won games of FIRST, FIRST + 2, ... seconds;
-// "stats WHERE COUNT" counts COUNT won games of Kim's;
-// "scores WHERE" stores whole tables of the next generation until killed, printing after each;
-// "check WHERE" prints the count of high scores and the seconds of the first and the last;
-// "hold WHERE" takes the store's lock, prints, and waits to be killed.
+// The process tests' second copy; WHERE is a file, "shared:FOLDER" (this user's) or "installed".
+// "values WHERE PREFIX COUNT" writes PREFIX0..; "wins WHERE FIRST COUNT" offers won games of
+// FIRST, FIRST + 2... s; "stats WHERE COUNT" counts Kim's wins; "scores WHERE" stores tables of
+// the next generation until killed, saying so after each; "check WHERE" prints the count of high
+// scores and the first's and last's seconds; "hold WHERE" takes the lock, says so and waits.
 #include "game/GameRound.h"
 #include "store/HighScoreTable.h"
 #include "store/PlayerSettings.h"
