@@ -1,4 +1,4 @@
-// Ranking, storing and parsing of the high score table, without a window or a second copy.
+// Ranking, storing and loading the high score table, without a window or a second copy.
 #include "store/HighScoreTable.h"
 #include "StoreTestFiles.h"
 #include "game/GameRound.h"
