@@ -177,10 +177,14 @@ def judge(build, source_file, new_line, number):
         if subprocess.run(["cmake", "--build", build, "-j2"], capture_output=True).returncode:
             return "invalid", []
         names = affected_tests(build, since)
-        killers = names and run_tests(build, names, ["-LE", "e2e"], not EVERY_KILLER)
-        if names and not killers:
-            killers = run_tests(build, names, ["-L", "e2e"], True)
-        return ("killed" if killers else "survived"), killers
+        # Quick unit tests first; the process tests and the end-to-end runs take long, so they
+        # run only when what came before let the mutant through.
+        stages = [["-LE", "e2e"]] if EVERY_KILLER else [["-LE", "e2e|processes"], ["-L", "processes"]]
+        for labels in stages + [["-L", "e2e"]] if names else []:
+            killers = run_tests(build, names, labels, not EVERY_KILLER or "e2e" in labels)
+            if killers:
+                return "killed", killers
+        return "survived", []
     finally:
         source_file.write_text(original)
 
