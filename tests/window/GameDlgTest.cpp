@@ -284,8 +284,11 @@ struct MainWindow : testing::TestWithParam<Row> {
             return (void)std::memcpy(m_game.m_szWord, step.text, 4);
         case Step::MenuRequest:
             return (void)QApplication::sendEvent(m_dlg.focusWidget(), &request);
-        case Step::ReaderPress:
-            return ReaderPress(QAccessible::queryAccessibleInterface(Ctl(step.n)));
+        case Step::ReaderPress: { // the menu comes, and its choice reaches the window, posted
+            const qsizetype nCommands = m_app.m_commands.size();
+            ReaderPress(QAccessible::queryAccessibleInterface(Ctl(step.n)));
+            return (void)QTest::qWaitFor([&] { return m_app.m_commands.size() > nCommands; }, 5000);
+        }
         }
     }
     void OnMenu()
