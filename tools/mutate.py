@@ -8,9 +8,10 @@ removed, a constant changed, && and || swapped, true and false swapped), drawn f
 spread over the folders of src/ in proportion to their lines, so that the same seed and
 sample name the same mutants as long as src/ stays the same. Each is built incrementally in
 BUILD_DIR and judged by the tests whose programs the fault changed: killed when one fails
-or times out, survived when all pass, invalid when it does not build. The end-to-end runs
-follow only when the unit tests pass. The report, with what killed each mutant, goes to
-BUILD_DIR/mutants-SEED-MUTANTS.txt as well as to the terminal.
+or times out, survived when all pass, invalid when it does not build. The quick unit tests
+run first, then the process tests, then the end-to-end runs. The report, with what killed
+each mutant, goes to BUILD_DIR/mutants-SEED-MUTANTS.txt as well as to the terminal.
+MATRIX=1 names every unit case that kills; ONLY="3 17" judges just those mutants again.
 """
 import json
 import os
