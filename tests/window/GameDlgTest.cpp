@@ -130,7 +130,7 @@ const Row ROWS[] = {
      {{"Questions", CHEATING + u',' + CHEATING + ",OK, then... the word is 'BEAR'"},
       {"Sounds", Ids({SND_NEW_GAME, SND_CHEAT_QUESTION, SND_CHEAT_QUESTION})}}, {YES, YES, YES, NO}},
     {"AfterAWinCheatAsksNothingAndEnterStartsTheNextGame", false, {Win(10), Cmd(ID_CHEAT), Press(Qt::Key_Return)},
-     {{"Questions", ""}, {"CellsOn", "1111"}}},
+     {{"Questions", ""}, {"CellsOn", "1111"}, {"Cells", ""}}},
     {"SetWordStartsAGameWithThatWordWhoseWinGoesUnscored", false, {Cmd(ID_SET_WORD), Type("BEAR\r")},
      {{"Questions", "Enter word:"}, {"CellsOn", "0000"}, {"Table", "0"}, {"Won", "0"},
       {"Sounds", Ids({SND_NEW_GAME}) + u',' + TYPED_BEAR}}, {{IDOK, "bear"}}},
