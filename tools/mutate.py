@@ -40,7 +40,8 @@ SIMPLE = [
     ("plus1", r" [+-] 1(?![\w.])", ""),
     ("bool", r"\btrue\b", "false"), ("bool", r"\bfalse\b", "true"),
 ]
-CALL = re.compile(r"^(\s*)(?!return\b|delete\b|case\b|else\b)[A-Za-z_][\w:.>-]*(<[^;]*>)?\(.*\);\s*$")
+CALL = re.compile(r"^(\s*)(?!return\b|delete\b|case\b|else\b)"
+                  r"[A-Za-z_][\w:.>-]*(<[^;]*>)?\(.*\);\s*$")
 NUMBER = re.compile(r"(?<![\w.])(\d+)(?![\w.])")
 CONDITION = re.compile(r"\b(if|while) \(")
 
@@ -159,11 +160,9 @@ def run_tests(build, names, labels, stop_early):
         if test.get("status") != "fail":
             continue
         cases = reports / (Path(test.get("name")).name + ".xml")
-        failed = []
-        if cases.exists():
-            failed = [c.get("classname") + "." + c.get("name") for c in ET.parse(cases).iter("testcase")
-                      if c.find("failure") is not None]
-        killers += failed or [test.get("name")]
+        failed = [f"{c.get('classname')}.{c.get('name')}" for c in ET.parse(cases).iter("testcase")
+                  if c.find("failure") is not None] if cases.exists() else []
+        killers += failed or [test.get("name")]  # a program that crashed or hung, by its name
     return killers
 
 
@@ -178,10 +177,14 @@ def judge(build, source_file, new_line, number):
         if subprocess.run(["cmake", "--build", build, "-j2"], capture_output=True).returncode:
             return "invalid", []
         names = affected_tests(build, since)
+        if not names:
+            return "survived", []
         # Quick unit tests first; the process tests and the end-to-end runs take long, so they
         # run only when what came before let the mutant through.
-        stages = [["-LE", "e2e"]] if EVERY_KILLER else [["-LE", "e2e|processes"], ["-L", "processes"]]
-        for labels in stages + [["-L", "e2e"]] if names else []:
+        units = [["-LE", "e2e|processes"], ["-L", "processes"]]
+        if EVERY_KILLER:
+            units = [["-LE", "e2e"]]
+        for labels in units + [["-L", "e2e"]]:
             killers = run_tests(build, names, labels, not EVERY_KILLER or "e2e" in labels)
             if killers:
                 return "killed", killers
