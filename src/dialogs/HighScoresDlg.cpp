@@ -125,8 +125,8 @@ bool CHighScoresDlg::OnCommand(int nId)
 
 void CHighScoresDlg::OnClearAll()
 {
-    if (ShowMessageDlg(AppCore().LoadLangString(IDS_SURE_TO_CLEAR), CMessageDlg::MB_YES_NO,
-                       SND_QUESTION) != IDOK)
+    if (ShowMessageDlg(AppCore().LoadLangString(IDS_SURE_TO_CLEAR),
+                       CMessageDlg::MB_YES_NO | CMessageDlg::MB_DEFBUTTON2, SND_QUESTION) != IDOK)
         return;
     if (m_pTable)
         m_pTable->ClearAll();

@@ -6,6 +6,7 @@
 #include "res/Resource.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 CMessageDlg::CMessageDlg(const QString& strText, int nButtons, int nSound, QWidget* pParent)
     : CBaseDlg(IDD_MESSAGE, pParent), m_strText(strText), m_nButtons(nButtons), m_nSound(nSound)
@@ -23,7 +24,7 @@ void CMessageDlg::UpdateData(bool bSave)
 bool CMessageDlg::OnInitDialog()
 {
     CBaseDlg::OnInitDialog();
-    switch (m_nButtons) {
+    switch (m_nButtons & MB_BUTTON_SET) {
     case MB_OK_ONLY:
         SetItemText(IDOK, AppCore().LoadLangString(IDS_OK));
         HideItem(IDCANCEL);
@@ -38,6 +39,13 @@ bool CMessageDlg::OnInitDialog()
         break;
     default:
         break;
+    }
+    if (m_nButtons & MB_DEFBUTTON2) {
+        if (auto* pYes = qobject_cast<QPushButton*>(GetDlgItem(IDOK)))
+            pYes->setDefault(false);
+        if (auto* pNo = qobject_cast<QPushButton*>(GetDlgItem(IDCANCEL)))
+            pNo->setDefault(true);
+        FocusItem(IDCANCEL);
     }
     if (m_nSound > 0)
         AppCore().PlaySoundRes(m_nSound, true);

@@ -7,7 +7,10 @@ class CMessageDlg : public CBaseDlg
 {
     Q_OBJECT
 public:
-    enum ButtonSet { MB_OK_ONLY = 0, MB_OK_CANCEL = 1, MB_YES_NO = 2 };
+    enum ButtonSet { MB_OK_ONLY = 0, MB_OK_CANCEL = 1, MB_YES_NO = 2, MB_BUTTON_SET = 0xF };
+    // Added to a button set: the second button (No, Cancel) is the default, for a question
+    // whose Yes loses data, so that one stray Enter keeps it.
+    static constexpr int MB_DEFBUTTON2 = 0x100;
 
     CMessageDlg(const QString& strText, int nButtons, int nSound, QWidget* pParent = nullptr);
 

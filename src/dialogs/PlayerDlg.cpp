@@ -142,7 +142,7 @@ void CPlayerDlg::OnSelChange()
 int CPlayerDlg::ConfirmDelete()
 {
     return ShowMessageDlg(FormatMessageText(AppCore().LoadLangString(IDS_DELETE_PLAYER), m_strName),
-                          CMessageDlg::MB_YES_NO, 0);
+                          CMessageDlg::MB_YES_NO | CMessageDlg::MB_DEFBUTTON2, 0);
 }
 
 // Deletes the player named by m_strName, and the selected entry, which is normally the

@@ -4,11 +4,11 @@
 #include <QStringList>
 
 // The eleven dictionary slots: 0 English, 1 Dutch, 2 French, 3 German, 4 Italian,
-// 5 Spanish, 6 US English (no word list), 7 Esperanto, 8 Latin, 9 Swahili, 10 Gaelic.
+// 5 Spanish, 6 US English (no word list), 7 Esperanto, 8 Latin, 9 Swahili, 10 Irish.
 constexpr int DICTIONARY_COUNT = 11;
 
 // The order in which dictionaries are offered: by native name, US English left out.
-constexpr int DICTIONARY_DISPLAY_ORDER[] = {3, 0, 5, 7, 2, 10, 4, 8, 1, 9};
+constexpr int DICTIONARY_DISPLAY_ORDER[] = {3, 0, 5, 7, 2, 10, 4, 9, 8, 1};
 
 // IDR_FIRST_DICTIONARY + nDict for a valid slot, else IDR_NO_DICTIONARY: the id of the
 // slot's word list, flag icon, name and menu command.
