@@ -145,6 +145,7 @@ constexpr int IDS_CHART_EMPTY = 10051;
 constexpr int IDS_ONE_GUESS = 10052;
 constexpr int IDS_GUESSES = 10053;
 constexpr int IDS_MORE_GUESSES = 10054;
+constexpr int IDS_HELP_KEYS = 10055;
 // What a screen reader says of controls that show only a picture or a lone letter.
 constexpr int IDS_A11Y_LETTER = 10070;
 constexpr int IDS_A11Y_GUESS_ROW = 10071;

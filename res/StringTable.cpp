@@ -68,6 +68,11 @@ constexpr StringRow STRING_TABLE[] = {
     {IDS_HELP_TIP,
      "Tip: if you're really stuck, try holding the 'Shift' key while clicking the 'Flag' "
      "menu button..."},
+    {IDS_HELP_KEYS,
+     "Keys: type the four letters and press Enter; Backspace steps back, Space clears a "
+     "cell, the arrows move between cells. F2 starts a new game, F1 opens this help, the "
+     "Menu key or Shift+F10 the flag menu (the Menu key with Shift adds Cheat, with Ctrl "
+     "Set Word), Escape closes a window or ends the game."},
     {IDS_ENTER_WORD, "Enter word:"},
     {IDS_HIGH_SCORES, "High Scores"},
     {IDS_CLEAR_ALL, "&Clear All"},
@@ -141,6 +146,12 @@ constexpr StringRow STRING_TABLE[] = {
     {IDS_HELP_TIP + DUTCH,
      "Tip: wanneer het echt niet lukt het woord te raden, probeer eens de 'Shift' toets in "
      "te drukken terwijl je op het vlaggetje klikt..."},
+    {IDS_HELP_KEYS + DUTCH,
+     "Toetsen: typ de vier letters en druk op Enter; Backspace gaat terug, de spatiebalk "
+     "maakt een vakje leeg, de pijltjes gaan van vakje naar vakje. F2 begint een nieuw spel, "
+     "F1 opent deze help, de menutoets of Shift+F10 het vlaggetjesmenu (de menutoets met "
+     "Shift erbij geeft Spieken, met Ctrl Woord instellen), Escape sluit een venster of "
+     "beëindigt het spel."},
     {IDS_ENTER_WORD + DUTCH, "Vul woord in:"},
     {IDS_HIGH_SCORES + DUTCH, "Hoogste scores"},
     {IDS_CLEAR_ALL + DUTCH, "Alles &wissen"},

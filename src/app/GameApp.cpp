@@ -120,6 +120,9 @@ void CGameApp::RunMainWindow()
     dlg.m_pPlayer = m_pPlayer.get();
     dlg.m_pHighScores = m_pHighScores.get();
     dlg.m_pCommands = this;
+    // The main window blocks no other: help, which the window system may place as a window
+    // of its own (Wayland), must still take keys and clicks while the game runs.
+    dlg.setWindowModality(Qt::WindowModal);
     dlg.DoModal();
 }
 

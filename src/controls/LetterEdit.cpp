@@ -52,7 +52,7 @@ char CLetterEdit::GetLetter() const
 void CLetterEdit::keyPressEvent(QKeyEvent* pEvent)
 {
     const QChar ch = TypedChar(*pEvent);
-    if (ch.isNull())
+    if (ch.isNull() && !OnArrowAtEdge(pEvent->key()))
         QLineEdit::keyPressEvent(pEvent);
     else if (IsAsciiLetter(ch))
         OnLetter(ch);
@@ -62,6 +62,22 @@ void CLetterEdit::keyPressEvent(QKeyEvent* pEvent)
         OnSpace();
     else
         AppCore().PlaySoundRes(SND_REFUSED, true);
+}
+
+// Left at the start of a cell and Right at its end would do nothing; they step to the
+// neighbouring cell instead.
+bool CLetterEdit::OnArrowAtEdge(int nKey)
+{
+    if (hasSelectedText())
+        return false;
+    const int nId = DlgCtrlId(this);
+    if (nKey == Qt::Key_Left && cursorPosition() == 0 && nId > IDC_FIRST_LETTER)
+        FocusCell(nId - 1);
+    else if (nKey == Qt::Key_Right && cursorPosition() == text().size() && nId < IDC_LAST_LETTER)
+        FocusCell(nId + 1);
+    else
+        return false;
+    return true;
 }
 
 void CLetterEdit::OnLetter(QChar ch)

@@ -21,6 +21,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* pEvent) override;
 
 private:
+    bool OnArrowAtEdge(int nKey);
     void OnLetter(QChar ch);
     void OnBackspace();
     void OnSpace();

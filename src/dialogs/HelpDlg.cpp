@@ -34,7 +34,8 @@ void CHelpDlg::LoadTexts()
     SetCaption(AppCore().LoadLangString(IDS_HELP));
     SetItemText(IDC_TEXT, AppCore().LoadLangString(IDS_HELP_RULES) + QStringLiteral("\n\n") +
                               AppCore().LoadLangString(IDS_HELP_END) + QStringLiteral("\n\n") +
-                              AppCore().LoadLangString(IDS_HELP_TIP));
+                              AppCore().LoadLangString(IDS_HELP_TIP) + QStringLiteral("\n\n") +
+                              AppCore().LoadLangString(IDS_HELP_KEYS));
 }
 
 void CHelpDlg::Reposition()

@@ -10,6 +10,7 @@
 #include "dialogs/SetWordDlg.h"
 #include "game/GameRound.h"
 #include "game/WordList.h"
+#include "platform/WindowPlacement.h"
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
 #include "store/HighScoreTable.h"
@@ -138,6 +139,12 @@ void CGameDlg::AddKeys()
     AddKey(NewGameKey(), [this] { OnCommand(ID_NEW_GAME); });
     for (const QKeySequence& key : MenuKeys())
         AddKey(key, [this] { m_btnFlag->ShowFlagMenu(Qt::NoModifier); });
+    // Shift and Ctrl with the Menu key offer what they offer held at a click on the flag.
+    for (const Qt::KeyboardModifiers modifiers :
+         {Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::KeyboardModifiers(Qt::ControlModifier),
+          Qt::ShiftModifier | Qt::ControlModifier})
+        AddKey(QKeySequence(modifiers | Qt::Key_Menu),
+               [this, modifiers] { m_btnFlag->ShowFlagMenu(modifiers); });
     // X11 turns the Menu key into a context menu request for the focused widget before any
     // shortcut sees the key; in this window that request opens the flag menu too.
     installEventFilter(this);
@@ -150,7 +157,7 @@ bool CGameDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
     if (pEvent->type() != QEvent::ContextMenu ||
         static_cast<QContextMenuEvent*>(pEvent)->reason() != QContextMenuEvent::Keyboard)
         return CBaseDlg::eventFilter(pWatched, pEvent);
-    m_btnFlag->ShowFlagMenu(Qt::NoModifier);
+    m_btnFlag->ShowFlagMenu(static_cast<QContextMenuEvent*>(pEvent)->modifiers());
     return true;
 }
 
@@ -311,7 +318,7 @@ void CGameDlg::StartNewGame(bool bAskFirst)
     ClearGuessRows();
     ResetEntryRow();
     StartClock();
-    setFixedSize(m_nInitWindowWidth, m_nInitWindowHeight);
+    SetWindowSize(this, QSize(m_nInitWindowWidth, m_nInitWindowHeight));
 }
 
 void CGameDlg::OnOK()
@@ -397,8 +404,9 @@ void CGameDlg::AddGuessRow(std::int16_t nBlack, std::int16_t nWhite)
     DescribeNewestResult();
     // The window grows a row for each guess, but no further than the window system allows.
     const int nMaxHeight = MAX_WINDOW_HEIGHT_PX / qMax(1.0, devicePixelRatioF());
-    setFixedSize(m_nInitWindowWidth,
-                 qMin(m_nInitWindowHeight + m_rows.size() * pRow->height(), nMaxHeight));
+    SetWindowSize(this, QSize(m_nInitWindowWidth, qMin(m_nInitWindowHeight +
+                                                           m_rows.size() * pRow->height(),
+                                                       nMaxHeight)));
     LayOutRows();
 }
 
