@@ -1,7 +1,6 @@
 #include "platform/DialogBuilder.h"
 
 #include "platform/Icons.h"
-#include "platform/WindowPlacement.h"
 #include "res/Resource.h"
 
 #include <QComboBox>
@@ -197,7 +196,7 @@ QHash<int, QWidget*> BuildDialog(const DlgTemplate& dlg, QDialog* pDialog,
     pDialog->setFont(TemplateFont(dlg));
     if (dlg.nStyle & DLG_THINBORDER)
         pDialog->setStyleSheet(QStringLiteral("QDialog { border: 1px solid palette(shadow); }"));
-    SetWindowSize(pDialog, DialogUnitsToPixels(dlg, dlg.cx, dlg.cy));
+    pDialog->setFixedSize(DialogUnitsToPixels(dlg, dlg.cx, dlg.cy));
 
     QHash<int, QWidget*> items;
     QLabel* pLastLabel = nullptr;
