@@ -1,6 +1,7 @@
 #include "platform/DialogBuilder.h"
 
 #include "platform/Icons.h"
+#include "platform/WindowPlacement.h"
 #include "res/Resource.h"
 
 #include <QComboBox>
@@ -196,7 +197,7 @@ QHash<int, QWidget*> BuildDialog(const DlgTemplate& dlg, QDialog* pDialog,
     pDialog->setFont(TemplateFont(dlg));
     if (dlg.nStyle & DLG_THINBORDER)
         pDialog->setStyleSheet(QStringLiteral("QDialog { border: 1px solid palette(shadow); }"));
-    pDialog->setFixedSize(DialogUnitsToPixels(dlg, dlg.cx, dlg.cy));
+    SetFixedWindowSize(pDialog, DialogUnitsToPixels(dlg, dlg.cx, dlg.cy));
 
     QHash<int, QWidget*> items;
     QLabel* pLastLabel = nullptr;

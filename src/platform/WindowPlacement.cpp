@@ -1,8 +1,98 @@
 #include "platform/WindowPlacement.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
+
+namespace {
+
+const char KEEPER_NAME[] = "fixedSizeKeeper";
+
+bool IsMaximised(Qt::WindowStates states)
+{
+    return states & (Qt::WindowMaximized | Qt::WindowFullScreen);
+}
+
+// A Wayland compositor ends a program whose maximised window does not take the size it was
+// given, and Qt's own title bar offers Maximize on every window. So the size limit is lifted
+// the moment a maximise is asked for, before the compositor answers; once it has, the window
+// is asked back to normal, and the limit returns when the compositor has put it back.
+class CFixedSizeKeeper : public QObject
+{
+public:
+    explicit CFixedSizeKeeper(QWidget* pWindow)
+        : QObject(pWindow), m_pWindow(pWindow)
+    {
+        setObjectName(QLatin1String(KEEPER_NAME));
+        pWindow->installEventFilter(this);
+    }
+
+    void SetSize(QSize size)
+    {
+        m_size = size;
+        m_pWindow->setMinimumSize(size);
+        if (!m_bLifted)
+            m_pWindow->setMaximumSize(size);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* pEvent) override
+    {
+        if (pEvent->type() == QEvent::Show && !m_pWatched)
+            Watch(m_pWindow->windowHandle());
+        // Only the window system's own word says what it has done; Qt tells a widget of every
+        // request at once as well.
+        else if (pEvent->type() == QEvent::WindowStateChange && pEvent->spontaneous())
+            OnStateApplied(m_pWindow->windowState());
+        return false;
+    }
+
+private:
+    void Watch(QWindow* pWindow)
+    {
+        m_pWatched = pWindow;
+        if (!pWindow)
+            return;
+        connect(pWindow, &QWindow::windowStateChanged, this, &CFixedSizeKeeper::OnStateAsked);
+        OnStateAsked(pWindow->windowState());
+    }
+
+    void OnStateAsked(Qt::WindowState state)
+    {
+        if (!IsMaximised(state))
+            return;
+        m_bLifted = true;
+        m_pWindow->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+
+    void OnStateApplied(Qt::WindowStates states)
+    {
+        // Asked once Qt has taken in the compositor's whole answer: asked while it is still
+        // taking it in, Qt sees nothing to change and asks nothing.
+        if (IsMaximised(states)) {
+            QMetaObject::invokeMethod(this, &CFixedSizeKeeper::AskBackToNormal, Qt::QueuedConnection);
+        } else if (m_bLifted) {
+            m_bLifted = false;
+            SetSize(m_size);
+        }
+    }
+
+    void AskBackToNormal()
+    {
+        if (m_pWatched)
+            m_pWatched->setWindowStates(m_pWatched->windowStates() &
+                                        ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+    }
+
+    QWidget* m_pWindow;
+    QPointer<QWindow> m_pWatched;
+    QSize m_size;
+    bool m_bLifted = false;
+};
+
+} // namespace
 
 bool CanPlaceOwnWindows()
 {
@@ -15,4 +105,17 @@ void LeavePlacementToWindowSystem(QWidget* pWindow)
     // is not told of the owner.
     pWindow->winId();
     pWindow->windowHandle()->setTransientParent(nullptr);
+}
+
+void SetFixedWindowSize(QWidget* pWindow, QSize size)
+{
+    if (CanPlaceOwnWindows() || !pWindow->isWindow()) {
+        pWindow->setFixedSize(size);
+        return;
+    }
+    auto* pKeeper = static_cast<CFixedSizeKeeper*>(
+        pWindow->findChild<QObject*>(QLatin1String(KEEPER_NAME), Qt::FindDirectChildrenOnly));
+    if (!pKeeper)
+        pKeeper = new CFixedSizeKeeper(pWindow);
+    pKeeper->SetSize(size);
 }

@@ -10,6 +10,7 @@
 #include "dialogs/SetWordDlg.h"
 #include "game/GameRound.h"
 #include "game/WordList.h"
+#include "platform/WindowPlacement.h"
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
 #include "store/HighScoreTable.h"
@@ -317,7 +318,7 @@ void CGameDlg::StartNewGame(bool bAskFirst)
     ClearGuessRows();
     ResetEntryRow();
     StartClock();
-    setFixedSize(m_nInitWindowWidth, m_nInitWindowHeight);
+    SetFixedWindowSize(this, QSize(m_nInitWindowWidth, m_nInitWindowHeight));
 }
 
 void CGameDlg::OnOK()
@@ -403,8 +404,9 @@ void CGameDlg::AddGuessRow(std::int16_t nBlack, std::int16_t nWhite)
     DescribeNewestResult();
     // The window grows a row for each guess, but no further than the window system allows.
     const int nMaxHeight = MAX_WINDOW_HEIGHT_PX / qMax(1.0, devicePixelRatioF());
-    setFixedSize(m_nInitWindowWidth,
-                 qMin(m_nInitWindowHeight + m_rows.size() * pRow->height(), nMaxHeight));
+    SetFixedWindowSize(this, QSize(m_nInitWindowWidth,
+                                   qMin(m_nInitWindowHeight + m_rows.size() * pRow->height(),
+                                        nMaxHeight)));
     LayOutRows();
 }
 

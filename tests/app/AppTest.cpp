@@ -23,10 +23,10 @@ struct StartRow {
     int storedLang, storedAutoStart, pietsDict; // after
 };
 const StartRow START_ROWS[] = {
-    {"FirstRunAsksLanguageThenNameAndPlays", {}, false, false, {"Select Language", "Please enter your name:", "game"}, 0, 1, 0},
-    {"StoredLanguageIsNotAskedAgainAndIsANewPlayersDictionary", {{"ProgLang", 1}}, false, false, {"Vul je naam in:", "game"}, 1, 1, 1},
+    {"FirstRunAsksLanguageThenNameAndPlays", {}, false, false, {"Select Language", "Please enter your name:", "game", "help closes"}, 0, 1, 0},
+    {"StoredLanguageIsNotAskedAgainAndIsANewPlayersDictionary", {{"ProgLang", 1}}, false, false, {"Vul je naam in:", "game", "help closes"}, 1, 1, 1},
     {"InvalidLanguageIsAskedAndStoredThoughTheChooserIsCancelled", {{"ProgLang", 2}}, true, true, {"Select Language", "Please select your name:"}, 0, 1, 0},
-    {"AutoStartOffOpensTheWindowWithoutAGame", {{"AutoStart", 0}}, true, false, {"Please select your name:", "main"}, 0, 0, 0},
+    {"AutoStartOffOpensTheWindowWithoutAGame", {{"AutoStart", 0}}, true, false, {"Please select your name:", "main", "help closes"}, 0, 0, 0},
 };
 
 struct HelpRow {
@@ -46,6 +46,16 @@ const HelpRow HELP_ROWS[] = {
 };
 // clang-format on
 
+// Help beside the running game takes Escape through the window system, as from a keyboard.
+static QString HelpClosesByEscape(QWidget* pMain)
+{
+    theApp.OnCmdMsg(ID_HELP, pMain);
+    QWidget* pHelp = theApp.m_pHelpDlg;
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(pHelp));
+    QTest::keyClick(pHelp->windowHandle(), Qt::Key_Escape);
+    return pHelp->isVisible() ? "help stays" : "help closes";
+}
+
 static QStringList Start(bool bCancelChooser)
 {
     QStringList windows;
@@ -55,6 +65,8 @@ static QStringList Start(bool bCancelChooser)
         windows << (pMain     ? pMain->m_pGame->m_bFinished ? "main" : "game"
                     : pPrompt ? pPrompt->property("text").toString()
                               : pWnd->windowTitle());
+        if (pMain)
+            windows << HelpClosesByEscape(pWnd);
         if (QWidget* pName = Item(pWnd, IDC_NAME))
             pName->setProperty("text", "Piet");
         if (pMain || (bCancelChooser && Item(pWnd, IDC_PLAYERS)))

@@ -80,6 +80,15 @@ void Give(QWidget* pBox, const Input& input)
         QTest::keyClick(pBox->windowHandle(), input.key.key(), input.key.keyboardModifiers());
 }
 
+// No is answered with Enter: a question whose Yes loses data takes that as No.
+void Answer(QWidget* pBox, int nAnswer)
+{
+    if (nAnswer == IDCANCEL)
+        QTest::keyClick(pBox->windowHandle(), Qt::Key_Return);
+    else
+        Click(pBox, nAnswer);
+}
+
 QStringList Texts(const QListWidget* pList)
 {
     QStringList arTexts;
@@ -156,11 +165,15 @@ TEST(MessageDlg, ShowsItsButtonsInTheProgramLanguageAnswersAndPlaysOnlyAGivenSou
     const struct {
         int nLang, nButtons, nSound;
         const char *pszOk, *pszCancel;
-        int nClick; // the button clicked; 0: Escape instead
+        int nClick; // the button clicked; 0: the key instead
+        Qt::Key key;
+        int nResult;
     } rows[] = {
-        {ENGLISH, M::MB_OK_ONLY, SND_QUESTION, "OK", "none", 0},
-        {ENGLISH, M::MB_OK_CANCEL, 0, "OK", "Cancel", IDCANCEL},
-        {DUTCH, M::MB_YES_NO, 0, "&Ja", "&Nee", IDOK},
+        {ENGLISH, M::MB_OK_ONLY, SND_QUESTION, "OK", "none", 0, Qt::Key_Escape, IDCANCEL},
+        {ENGLISH, M::MB_OK_CANCEL, 0, "OK", "Cancel", IDCANCEL, {}, IDCANCEL},
+        {DUTCH, M::MB_YES_NO, 0, "&Ja", "&Nee", IDOK, {}, IDOK},
+        {ENGLISH, M::MB_YES_NO, 0, "&Yes", "&No", 0, Qt::Key_Return, IDOK},
+        {ENGLISH, M::MB_YES_NO | M::MB_DEFBUTTON2, 0, "&Yes", "&No", 0, Qt::Key_Return, IDCANCEL},
     };
     for (const auto& row : rows) {
         AppCore().m_nProgLang = row.nLang;
@@ -168,8 +181,8 @@ TEST(MessageDlg, ShowsItsButtonsInTheProgramLanguageAnswersAndPlaysOnlyAGivenSou
         Open(dlg);
         EXPECT_EQ(Text(&dlg, IDOK), row.pszOk);
         EXPECT_EQ(Item(&dlg, IDCANCEL)->isVisible() ? Text(&dlg, IDCANCEL) : "none", row.pszCancel);
-        Give(&dlg, {"", row.nClick, row.nClick ? Qt::LeftButton : Qt::NoButton, Qt::Key_Escape});
-        EXPECT_EQ(dlg.result(), row.nClick ? row.nClick : IDCANCEL) << row.pszOk << row.pszCancel;
+        Give(&dlg, {"", row.nClick, row.nClick ? Qt::LeftButton : Qt::NoButton, row.key});
+        EXPECT_EQ(dlg.result(), row.nResult) << row.pszOk << row.pszCancel << row.nButtons;
     }
     AppCore().m_nProgLang = ENGLISH;
     EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(), QList<int>{SND_QUESTION});
@@ -323,7 +336,7 @@ TEST(PlayerDlg, TakesTheChosenOrANewPlayerAndDeletesOneOnlyOnYes)
     QStringList questions;
     ModalWatcher boxes([&](QWidget* pBox) {
         questions << Text(pBox, IDC_TEXT);
-        Click(pBox, nAnswer);
+        Answer(pBox, nAnswer);
     });
     for (const auto& step : steps) {
         SCOPED_TRACE(step.pszSteps);
@@ -432,7 +445,7 @@ TEST(HighScoresDlg, ListsTheTableBestFirstAndClearAllEmptiesItOnlyOnYes)
     for (const auto& [nAnswer, nRows] : {std::pair{0, 10}, {IDCANCEL, 10}, {IDOK, 0}}) {
         SCOPED_TRACE(nAnswer ? "Clear All" : "a click on a row"); // answered No, then Yes
         if (nAnswer) {
-            WhenModal([nAnswer](QWidget* pBox) { Click(pBox, nAnswer); }, &dlg);
+            WhenModal([nAnswer](QWidget* pBox) { Answer(pBox, nAnswer); }, &dlg);
             Click(&dlg, IDC_CLEAR_ALL);
         } else {
             QTest::mouseClick(pList->viewport(), Qt::LeftButton, {}, lastRow.center());

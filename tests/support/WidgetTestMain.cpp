@@ -23,7 +23,8 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 int main(int argc, char* argv[])
 {
     IsolatedHome home;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen, unless a run on a real display server names its platform.
+    qputenv("QT_QPA_PLATFORM", qEnvironmentVariable("KELVARA_TEST_PLATFORM", "offscreen").toLocal8Bit());
     QApplication app(argc, argv);
     g_previousHandler = qInstallMessageHandler(QuietOffscreenNotes);
     // Widget tests never reach the sound card; they check what was asked of it.

@@ -18,11 +18,13 @@
 
 #include <QAccessible>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -38,7 +40,7 @@ const QString RESTART = "If you %1, the game must be restarted.\nAbort the curre
 std::uint32_t g_dwNow = 0;
 
 struct Step { // one thing the player does
-    enum Kind { Command, Keys, Key, Click, Win, Word, MenuRequest, ReaderPress } kind;
+    enum Kind { Command, Keys, Key, Click, Win, Word, MenuRequest, ReaderPress, Maximise } kind;
     int n = 0; // the command, key or control, or the seconds a win takes
     const char* text = "";
     Qt::KeyboardModifiers modifiers = {};
@@ -99,6 +101,7 @@ struct Row {
     QList<Answer> answers = {};
     QList<int> inMenus = {}; // chosen in each menu (-1 - n: a reader presses item n), else Escape
     QString player = "Anna";
+    bool bWaylandOnly = false;
 };
 
 const QString TYPED_BEAR = Ids({SND_LETTER, SND_LETTER, SND_LETTER, SND_LETTER, SND_ROW});
@@ -176,7 +179,21 @@ const Row ROWS[] = {
      {{"Focus", "go"}}},
     {"TheMenuKeysAndAKeyboardMenuRequestOpenTheFlagMenuOnly", true,
      {Press(Qt::Key_Menu), Press(Qt::Key_F10, Qt::ShiftModifier), {Step::MenuRequest}}, {{"Menus", "flag,flag,flag"}}},
-    {"SpaceOnTheFlagOpensNothing", true, {Press(Qt::Key_Backtab), Press(Qt::Key_Space)}, {{"Focus", "flag"}, {"Menus", ""}}},
+    {"SpaceOnTheFlagOpensNothingAndTheFlagShowsItHasTheFocus", true, {Press(Qt::Key_Backtab), Press(Qt::Key_Space)},
+     {{"Focus", "flag"}, {"Menus", ""}, {"KeyMark", "true"}}},
+    {"LeftAtTheStartOfACellStepsToThePreviousOneButNotPastTheFirst", true,
+     {Type("ab"), Press(Qt::Key_Left), Press(Qt::Key_Left), Press(Qt::Key_Left), Press(Qt::Key_Left), Press(Qt::Key_Left)},
+     {{"Focus", "cell 1"}, {"Cells", "AB"}}},
+    {"RightAtTheEndOfACellStepsToTheNextOne", true, {Type("ab"), Press(Qt::Key_Left), Press(Qt::Key_Right), Press(Qt::Key_Right)},
+     {{"Focus", "cell 3"}}},
+    {"ShiftWithTheMenuKeyOffersCheat", true, {Press(Qt::Key_Menu, Qt::ShiftModifier)},
+     {{"Menus", "flag"}, {"Extras", Ids({ID_CHEAT})}}},
+    {"CtrlWithTheMenuKeyOffersSetWord", true, {Press(Qt::Key_Menu, Qt::ControlModifier)},
+     {{"Menus", "flag"}, {"Extras", Ids({ID_SET_WORD})}}},
+    // A Wayland compositor maximises even a window of fixed size, and ends a program that then
+    // keeps that size.
+    {"AMaximisedWindowComesBackToItsSizeWithTheGame", true, {GUESS, Type("ab"), {Step::Maximise}},
+     {{"Fitted", "true"}, {"Board", "1 QZXJ"}, {"Cells", "AB"}, {"Focus", "cell 3"}}, {}, {}, "Anna", true},
     {"AScreenReaderOpensTheFlagMenuAndChoosesFromIt", true, {{Step::ReaderPress, IDC_FLAG}},
      {{"Menus", "flag"}, {"Commands", Ids({ID_SOUND})}}, {}, {-1 - 2}},
     {"ShiftOffersCheatAndTheMenuChecksDictionaryLanguageAndSound", true, {ClickOn(IDC_FLAG, Qt::ShiftModifier)},
@@ -284,6 +301,10 @@ struct MainWindow : testing::TestWithParam<Row> {
             return (void)std::memcpy(m_game.m_szWord, step.text, 4);
         case Step::MenuRequest:
             return (void)QApplication::sendEvent(m_dlg.focusWidget(), &request);
+        case Step::Maximise: // as the title bar's button asks it; the compositor answers, twice
+            m_dlg.windowHandle()->setWindowStates(Qt::WindowMaximized);
+            QTest::qWaitFor([&] { return m_dlg.isMaximized(); }, 2000);
+            return (void)QTest::qWaitFor([&] { return !m_dlg.isMaximized(); }, 5000);
         case Step::ReaderPress: { // the menu comes, and its choice reaches the window, posted
             const qsizetype nCommands = m_app.m_commands.size();
             ReaderPress(QAccessible::queryAccessibleInterface(Ctl(step.n)));
@@ -366,6 +387,12 @@ struct MainWindow : testing::TestWithParam<Row> {
         (static_cast<CFlagButton*>(Ctl(IDC_FLAG))->*&Probe::initStyleOption)(&option);
         return Flag(option.state & QStyle::State_HasFocus);
     }
+    QString KeyMark() // whether the flag button draws the keyboard's focus mark
+    {
+        QWidget* pFlag = Ctl(IDC_FLAG);
+        const QColor edge = pFlag->grab().toImage().pixelColor(2, pFlag->height() / 2);
+        return Flag(edge == pFlag->palette().color(QPalette::Highlight));
+    }
     QString See(const Look& look)
     {
         const auto Number = [](qsizetype n) { return QString::number(n); };
@@ -394,6 +421,7 @@ struct MainWindow : testing::TestWithParam<Row> {
             {"Fits", [&] { return Flag(pPlayer->fontMetrics().horizontalAdvance(strPlayer) <= pPlayer->width()); }},
             {"Fitted", [&] { return Flag(m_dlg.height() == m_initialSize.height() + nRows * (nRows ? pNewest->height() : 0)); }},
             {"FlagMark", [&] { return FlagMark(); }},
+            {"KeyMark", [&] { return KeyMark(); }},
             {"FlagSays", [&] { return Ctl(IDC_FLAG)->accessibleName(); }},
             {"Focus", [&] { return nFocus == IDOK ? "go" : nFocus == IDC_FLAG ? "flag" : "cell " + Number(nFocus - IDC_FIRST_LETTER + 1); }},
             {"GoOn", [&] { return Flag(Ctl(IDOK)->isEnabled()); }},
@@ -442,6 +470,8 @@ struct MainWindow : testing::TestWithParam<Row> {
 
 TEST_P(MainWindow, PlayerActsAndSees)
 {
+    if (GetParam().bWaylandOnly && QGuiApplication::platformName() != "wayland")
+        GTEST_SKIP() << "only Wayland";
     for (const Step& step : GetParam().steps)
         Do(step);
     for (const Look& look : GetParam().looks)
@@ -449,3 +479,13 @@ TEST_P(MainWindow, PlayerActsAndSees)
 }
 INSTANTIATE_TEST_SUITE_P(, MainWindow, testing::ValuesIn(ROWS),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GuessRow, ItsNumberShowsWholeUpToTheBoardsLimit)
+{
+    for (const int nNumber : {9, 104, 1000, 32767}) {
+        const CGuessRow row(nNumber, QStringLiteral("QZXJ"), 0, 0, nullptr);
+        const auto* pCell = qobject_cast<const QLabel*>(row.GetDlgItem(IDC_ROW_NUMBER));
+        EXPECT_LE(pCell->fontMetrics().horizontalAdvance(pCell->text()), pCell->contentsRect().width())
+            << nNumber;
+    }
+}
