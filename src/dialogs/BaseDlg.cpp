@@ -4,6 +4,7 @@
 #include "dialogs/MessageDlg.h"
 #include "platform/DialogBuilder.h"
 #include "platform/Icons.h"
+#include "platform/WindowPlacement.h"
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
 
@@ -48,6 +49,14 @@ void CBaseDlg::EnsureCreated()
     // Returning true leaves the focus to Qt, which gives it to the first control in tab
     // order when the dialog shows.
     OnInitDialog();
+    FitTitle();
+}
+
+// The main window lays out its rows itself, and is wide enough for its name.
+void CBaseDlg::FitTitle()
+{
+    if (windowType() == Qt::Dialog && (windowFlags() & Qt::WindowTitleHint))
+        FitWidthToTitle(this);
 }
 
 QWidget* CBaseDlg::GetDlgItem(int nId) const
@@ -142,6 +151,7 @@ void CBaseDlg::SafeUpdateData(bool bSave)
 void CBaseDlg::SetCaption(const QString& strCaption)
 {
     setWindowTitle(strCaption);
+    FitTitle();
 }
 
 int CBaseDlg::ShowMessageDlg(const QString& strText, int nButtons, int nSound)

@@ -68,6 +68,7 @@ protected:
 
 private:
     void EnsureCreated();
+    void FitTitle();
 
     int m_nTemplateId;
     QHash<int, QWidget*> m_items;

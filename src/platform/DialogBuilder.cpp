@@ -72,8 +72,19 @@ void StyleStatic(QLabel* pLabel, const DlgItem& item)
     pLabel->setText(QString::fromUtf8(item.pszText));
 }
 
+// Some dark styles (Adwaita-Dark) give a list without the focus the grey of disabled text;
+// a list beside the focused one is still there to be read.
+void KeepTextReadable(QAbstractItemView* pView)
+{
+    QPalette palette = pView->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Text,
+                     palette.color(QPalette::Active, QPalette::Text));
+    pView->setPalette(palette);
+}
+
 void StyleListBox(QListWidget* pList, const DlgItem& item)
 {
+    KeepTextReadable(pList);
     pList->setSortingEnabled(item.nStyle & ITEM_SORT);
     if (item.nStyle & ITEM_NOSEL)
         pList->setSelectionMode(QAbstractItemView::NoSelection);
@@ -83,6 +94,7 @@ void StyleListBox(QListWidget* pList, const DlgItem& item)
 
 void StyleListView(QTreeWidget* pView)
 {
+    KeepTextReadable(pView);
     pView->setRootIsDecorated(false);
     pView->setItemsExpandable(false);
     pView->setSortingEnabled(false);

@@ -1,6 +1,7 @@
 #include "platform/WindowPlacement.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
@@ -93,6 +94,27 @@ private:
 };
 
 } // namespace
+
+void FitWidthToTitle(QWidget* pWindow)
+{
+    // Qt's own Wayland title bar centres the title in 14 px letters, with its icon on one side
+    // and three 22 px buttons on the other, so both sides need the buttons' room; other title
+    // bars need less, some in bold.
+    constexpr int TITLE_BAR_ROOM_PX = 2 * 88;
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(14);
+    font.setBold(true);
+    const int nWidth =
+        QFontMetrics(font).horizontalAdvance(pWindow->windowTitle()) + TITLE_BAR_ROOM_PX;
+    const int nExtra = nWidth - pWindow->width();
+    if (nExtra <= 0)
+        return;
+    for (QWidget* pChild : pWindow->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!pChild->isWindow())
+            pChild->move(pChild->x() + nExtra / 2, pChild->y());
+    }
+    SetFixedWindowSize(pWindow, QSize(nWidth, pWindow->height()));
+}
 
 bool CanPlaceOwnWindows()
 {

@@ -16,3 +16,6 @@ void LeavePlacementToWindowSystem(QWidget* pWindow);
 // all the same (Wayland, with Qt's own title bar), the window gives way for that moment and
 // then returns to its size.
 void SetFixedWindowSize(QWidget* pWindow, QSize size);
+
+// Widens a window that is too narrow for its title, its contents kept in the middle.
+void FitWidthToTitle(QWidget* pWindow);

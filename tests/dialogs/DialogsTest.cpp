@@ -188,6 +188,26 @@ TEST(MessageDlg, ShowsItsButtonsInTheProgramLanguageAnswersAndPlaysOnlyAGivenSou
     EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(), QList<int>{SND_QUESTION});
 }
 
+// Qt's Wayland title bar centres the title in 14 px letters between its icon and three 22 px
+// buttons, which take 84 px a side.
+TEST(NarrowDialogs, AreWideEnoughForTheirTitleInBothLanguages)
+{
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(14);
+    for (const int nLang : {ENGLISH, DUTCH}) {
+        AppCore().m_nProgLang = nLang;
+        CLanguageDlg language;
+        CSetWordDlg setWord;
+        CDictionaryDlg dictionary;
+        for (CBaseDlg* pDlg : std::initializer_list<CBaseDlg*>{&language, &setWord, &dictionary}) {
+            pDlg->Create();
+            EXPECT_GE(pDlg->width(), QFontMetrics(font).horizontalAdvance(pDlg->windowTitle()) + 2 * 84)
+                << pDlg->windowTitle().toStdString();
+        }
+    }
+    AppCore().m_nProgLang = ENGLISH;
+}
+
 // The start-up test chooses English.
 TEST(LanguageDlg, TheDutchFlagChoosesDutchAndEscapeIsIgnored)
 {
@@ -364,6 +384,8 @@ TEST(DictionaryDlg, ListsEveryDictionaryWithWordsByNameAndShowsTheSelectedOnesWo
     dlg.m_nDict = ENGLISH;
     Open(dlg);
     const QStringList arNames = Texts(dlg.m_listDict);
+    const QPalette words = dlg.m_listWords->palette(); // unfocused, not grey as if disabled
+    EXPECT_EQ(words.color(QPalette::Inactive, QPalette::Text), words.color(QPalette::Active, QPalette::Text));
     EXPECT_TRUE(std::is_sorted(arNames.begin(), arNames.end(), [](auto& a, auto& b) {
         return QString::localeAwareCompare(a, b) < 0;
     })) << arNames.join(", ").toStdString();
