@@ -35,9 +35,8 @@ start_display() {
 choose_english_and_name() {
     wait_for "language chooser" new_window "Select Language"
     LANG_WIN=$FOUND
-    geometry "$LANG_WIN"
-    # The English flag button covers 6..24 of the dialog's 96 x 54 units: aim at its middle.
-    xdotool mousemove --window "$LANG_WIN" --sync $((WIDTH * 15 / 96)) $((HEIGHT * 15 / 54)) click 1
+    focus "$LANG_WIN"
+    xdotool key space # the English flag has the focus
     wait_for "name dialog" new_window "Kelvara" "$LANG_WIN"
     NAME_WIN=$FOUND
     focus "$NAME_WIN"
