@@ -10,6 +10,7 @@
 #include "support/TempRegistry.h"
 #include "window/GameDlg.h"
 
+#include <QPointer>
 #include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -50,10 +51,10 @@ const HelpRow HELP_ROWS[] = {
 static QString HelpClosesByEscape(QWidget* pMain)
 {
     theApp.OnCmdMsg(ID_HELP, pMain);
-    QWidget* pHelp = theApp.m_pHelpDlg;
+    const QPointer<CHelpDlg> pHelp = theApp.m_pHelpDlg; // gone once closed
     EXPECT_TRUE(QTest::qWaitForWindowExposed(pHelp));
     QTest::keyClick(pHelp->windowHandle(), Qt::Key_Escape);
-    return pHelp->isVisible() ? "help stays" : "help closes";
+    return pHelp && pHelp->isVisible() ? "help stays" : "help closes";
 }
 
 static QStringList Start(bool bCancelChooser)
