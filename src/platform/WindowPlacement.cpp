@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QtMath>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
@@ -95,27 +96,6 @@ private:
 
 } // namespace
 
-void FitWidthToTitle(QWidget* pWindow)
-{
-    // Qt's own Wayland title bar centres the title in 14 px letters, with its icon on one side
-    // and three 22 px buttons on the other, so both sides need the buttons' room; other title
-    // bars need less, some in bold.
-    constexpr int TITLE_BAR_ROOM_PX = 2 * 88;
-    QFont font = QGuiApplication::font();
-    font.setPixelSize(14);
-    font.setBold(true);
-    const int nWidth =
-        QFontMetrics(font).horizontalAdvance(pWindow->windowTitle()) + TITLE_BAR_ROOM_PX;
-    const int nExtra = nWidth - pWindow->width();
-    if (nExtra <= 0)
-        return;
-    for (QWidget* pChild : pWindow->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!pChild->isWindow())
-            pChild->move(pChild->x() + nExtra / 2, pChild->y());
-    }
-    SetFixedWindowSize(pWindow, QSize(nWidth, pWindow->height()));
-}
-
 bool CanPlaceOwnWindows()
 {
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
@@ -140,4 +120,26 @@ void SetFixedWindowSize(QWidget* pWindow, QSize size)
     if (!pKeeper)
         pKeeper = new CFixedSizeKeeper(pWindow);
     pKeeper->SetSize(size);
+}
+
+void FitWidthToTitle(QWidget* pWindow)
+{
+    // Qt's own Wayland title bar centres the title in 14 px letters, with its icon on one side
+    // and three 22 px buttons on the other, so both sides need the buttons' room; other title
+    // bars need less, some in bold. An X11 window manager draws its title bar unscaled.
+    constexpr int TITLE_BAR_ROOM_PX = 2 * 88;
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(14);
+    font.setBold(true);
+    const qreal rScale = CanPlaceOwnWindows() ? pWindow->devicePixelRatioF() : 1.0;
+    const int nWidth = qCeil(
+        (QFontMetrics(font).horizontalAdvance(pWindow->windowTitle()) + TITLE_BAR_ROOM_PX) / rScale);
+    const int nExtra = nWidth - pWindow->width();
+    if (nExtra <= 0)
+        return;
+    for (QWidget* pChild : pWindow->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!pChild->isWindow())
+            pChild->move(pChild->x() + nExtra / 2, pChild->y());
+    }
+    SetFixedWindowSize(pWindow, QSize(nWidth, pWindow->height()));
 }
