@@ -16,7 +16,7 @@ JOBS         ?= 2
 DEBS := g++ cmake make ninja-build pkg-config \
         qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev \
         libgtest-dev libxcb1-dev fonts-dejavu-core \
-        xvfb xauth xdotool imagemagick libfaketime \
+        xvfb xauth xdotool imagemagick \
         qt6-translations-l10n \
         dbus at-spi2-core python3-pyatspi weston qt6-wayland \
         desktop-file-utils appstream dpkg-dev

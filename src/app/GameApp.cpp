@@ -21,7 +21,6 @@
 #include "window/GameDlg.h"
 
 #include <QGuiApplication>
-#include <ctime>
 
 CGameApp theApp;
 
@@ -45,7 +44,7 @@ CGameApp::~CGameApp() = default;
 
 bool CGameApp::InitInstance()
 {
-    SeedRandom(static_cast<unsigned int>(std::time(nullptr)));
+    SeedRandomForTests();
     OnEndRequest([] { EndSession(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, &CGameApp::EndSession);
     // One icon and one name for every window, matching the installed menu entry.
@@ -124,6 +123,9 @@ void CGameApp::RunMainWindow()
     // of its own (Wayland), must still take keys and clicks while the game runs.
     dlg.setWindowModality(Qt::WindowModal);
     dlg.DoModal();
+    // Also when a signal or a logout ended the window without Exit: killing the program must
+    // not keep a run of wins.
+    dlg.CountAbandonedGame();
 }
 
 int CGameApp::SelectPlayer()

@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <algorithm>
 #include <unistd.h>
 #include <utility>
 
@@ -21,13 +22,15 @@ const char BACKUP_FILE[] = "Kelvara.reg.bak";
 constexpr int LOCK_WAIT_MS = 8000;
 constexpr int LOCK_POLL_MS = 5;
 
-bool ReadWhole(int fd, QByteArray& data)
+// At most MAX_STORE_BYTES; bOversized when the file holds more.
+bool ReadWhole(int fd, QByteArray& data, bool& bOversized)
 {
     struct stat info {
     };
     if (fstat(fd, &info) != 0)
         return false;
-    data.resize(info.st_size);
+    bOversized = info.st_size > MAX_STORE_BYTES;
+    data.resize(std::min<off_t>(info.st_size, MAX_STORE_BYTES));
     qsizetype nDone = 0;
     while (nDone < data.size()) {
         const ssize_t nRead = pread(fd, data.data() + nDone, data.size() - nDone, nDone);
@@ -96,7 +99,8 @@ std::shared_ptr<const CSharedFolder> CSharedFolder::Open(const QString& strFolde
         (info.st_mode & S_IWOTH) != 0)
         return nullptr;
     const CWritableFile store(*pFolder, STORE_FILE);
-    return store.Fd() >= 0 ? pFolder : nullptr;
+    const CWritableFile lock(*pFolder, BACKUP_FILE);
+    return store.Fd() >= 0 && lock.Fd() >= 0 ? pFolder : nullptr;
 }
 
 CSharedFolder::CSharedFolder(int fd, uid_t uidOwner, gid_t gidGroup)
@@ -153,12 +157,18 @@ bool CSharedStoreFile::Read(QByteArray& text, bool& bTorn)
 {
     const int fd = m_nLocked >= 0 ? m_nLocked : m_pFolder->OpenFile(STORE_FILE, O_RDONLY);
     QByteArray file;
-    const bool bRead = fd >= 0 && ReadWhole(fd, file);
+    bool bOversized = false;
+    const bool bRead = fd >= 0 && ReadWhole(fd, file, bOversized);
     if (fd >= 0 && fd != m_nLocked)
         close(fd);
     if (!bRead)
         return false;
-    if (!m_bFound || file != m_lastRead) {
+    if (bOversized) {
+        // Damaged: the next write starts the file afresh, its start kept in the backup.
+        m_lastRead = file;
+        m_newest = {{}, 0, 0, 0, true};
+        m_bFound = false;
+    } else if (!m_bFound || file != m_lastRead) {
         m_lastRead = file;
         m_newest = FindNewestTable(m_lastRead);
         m_bFound = true;
@@ -168,21 +178,25 @@ bool CSharedStoreFile::Read(QByteArray& text, bool& bTorn)
     return true;
 }
 
-// The lock is on the store file itself: there is no lock file that anyone could make first,
-// and the kernel lets go of it with a killed writer.
+// The lock is on the backup, which only the group may open: every user may open the store
+// itself for reading, and so could lock it and hold up every other player's writes. No lock
+// file is made that anyone could make first, and the kernel lets go of it with a killed writer.
 bool CSharedStoreFile::Lock()
 {
-    CWritableFile store(*m_pFolder, STORE_FILE);
-    if (store.Fd() < 0)
+    CWritableFile lock(*m_pFolder, BACKUP_FILE);
+    if (lock.Fd() < 0)
         return false;
     const QDeadlineTimer deadline(LOCK_WAIT_MS);
-    while (flock(store.Fd(), LOCK_EX | LOCK_NB) != 0) {
+    while (flock(lock.Fd(), LOCK_EX | LOCK_NB) != 0) {
         if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired())
             return false;
         QThread::msleep(LOCK_POLL_MS);
     }
-    if (!m_pFolder->StillNamed(STORE_FILE, store.Fd()))
+    CWritableFile store(*m_pFolder, STORE_FILE);
+    if (store.Fd() < 0 || !m_pFolder->StillNamed(STORE_FILE, store.Fd()) ||
+        !m_pFolder->StillNamed(BACKUP_FILE, lock.Fd()))
         return false;
+    m_nLockHeld = lock.Release();
     m_nLocked = store.Release();
     return true;
 }
@@ -191,6 +205,8 @@ void CSharedStoreFile::Unlock()
 {
     if (m_nLocked >= 0)
         close(std::exchange(m_nLocked, -1));
+    if (m_nLockHeld >= 0)
+        close(std::exchange(m_nLockHeld, -1));
 }
 
 bool CSharedStoreFile::KeepDamaged()
@@ -204,7 +220,7 @@ bool CSharedStoreFile::KeepDamaged()
 bool CSharedStoreFile::Replace(const QByteArray& text)
 {
     const CTableWrite write = PlanTableWrite(m_newest, text);
-    if (m_nLocked < 0 || !write.bPossible || !WriteWhole(m_nLocked, write.bytes, write.nOffset) ||
+    if (m_nLocked < 0 || !WriteWhole(m_nLocked, write.bytes, write.nOffset) ||
         fdatasync(m_nLocked) != 0)
         return false;
     // Only older copies lie beyond; should the cut fail, they stay harmlessly.

@@ -16,7 +16,8 @@
 class CSharedFolder
 {
 public:
-    // nullptr unless strFolder is such a folder with a store file that this process may write.
+    // nullptr unless strFolder is such a folder with a store file and a backup that this
+    // process may write.
     static std::shared_ptr<const CSharedFolder> Open(const QString& strFolder, uid_t uidOwner,
                                                      gid_t gidGroup);
     ~CSharedFolder();
@@ -39,8 +40,8 @@ private:
 };
 
 // Kelvara.reg in the shared folder: read without the games group, rewritten in place with it
-// under a flock on the file itself, in the layout of StoreTables.h. A damaged file is kept in
-// Kelvara.reg.bak, which only the group may read.
+// under a flock on Kelvara.reg.bak, in the layout of StoreTables.h. A damaged file is kept in
+// that backup, which only the group may open.
 class CSharedStoreFile : public CStoreFile
 {
 public:
@@ -55,7 +56,8 @@ public:
 
 private:
     const std::shared_ptr<const CSharedFolder> m_pFolder;
-    int m_nLocked = -1;
+    int m_nLockHeld = -1; // the backup, locked
+    int m_nLocked = -1;   // the store, open for writing while the lock is held
     QByteArray m_lastRead;
     CStoreTable m_newest; // in m_lastRead
     bool m_bFound = false;

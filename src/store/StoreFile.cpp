@@ -88,12 +88,17 @@ bool CPrivateStoreFile::Read(QByteArray& text, bool& bTorn)
     QFile file(m_strPath);
     if (!file.open(QIODevice::ReadOnly))
         return !file.exists();
-    text = file.readAll();
+    text = file.read(MAX_STORE_BYTES);
     if (file.error() != QFileDevice::NoError) {
         text.clear();
         return false;
     }
     m_lastRead = text;
+    // Damaged: only its start is kept in the backup, and the next write starts afresh.
+    if (file.size() > MAX_STORE_BYTES) {
+        text.clear();
+        bTorn = true;
+    }
     return true;
 }
 

@@ -6,6 +6,9 @@
 
 class QLockFile;
 
+// Far above any real store: a larger file is damaged, and no more of it is read or kept.
+constexpr qint64 MAX_STORE_BYTES = 16 << 20;
+
 // The file behind the key tree of one root: how it is read, locked for a write and replaced.
 class CStoreFile
 {
@@ -13,7 +16,8 @@ public:
     virtual ~CStoreFile() = default;
 
     // The table's text; a missing file reads as empty. False when the file is there but cannot
-    // be read, or is refused. bTorn: the file holds more than the text (see StoreTables.h).
+    // be read, or is refused. bTorn: the file holds more than the text (see StoreTables.h), or
+    // more than MAX_STORE_BYTES.
     virtual bool Read(QByteArray& text, bool& bTorn) = 0;
     // Waits a little for the write lock; false when it could not be had.
     virtual bool Lock() = 0;

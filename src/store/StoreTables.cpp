@@ -2,7 +2,6 @@
 
 #include <QCryptographicHash>
 #include <QList>
-#include <limits>
 
 namespace
 {
@@ -37,6 +36,15 @@ bool ParseMarker(QByteArrayView rest, std::uint64_t& nGeneration, qsizetype& nLe
     return bGeneration && bLength && nLength >= 0;
 }
 
+// Generations count on past the largest number from 0, as serial numbers do: a copy is newer
+// when it is less than half the range ahead. A count that stopped at its end would stop every
+// later write, for everyone.
+bool IsNewer(std::uint64_t nGeneration, std::uint64_t nThan)
+{
+    const std::uint64_t nAhead = nGeneration - nThan;
+    return nAhead != 0 && nAhead < (std::uint64_t{1} << 63);
+}
+
 } // namespace
 
 CStoreTable FindNewestTable(const QByteArray& file)
@@ -56,11 +64,12 @@ CStoreTable FindNewestTable(const QByteArray& file)
             ParseMarker(line.sliced(MARKER.size()).chopped(1), nGeneration, nLength, hash)) {
             if (nFirstMarker < 0)
                 nFirstMarker = nLine;
-            nHighest = std::max(nHighest, nGeneration);
+            if (nFirstMarker == nLine || IsNewer(nGeneration, nHighest))
+                nHighest = nGeneration;
             const bool bFits = nLength <= file.size() - nLineEnd;
             const QByteArrayView body = QByteArrayView(file).sliced(nLineEnd, bFits ? nLength : 0);
             if (bFits && HashOf(nGeneration, body) == hash &&
-                (!bWhole || nGeneration > newest.nGeneration)) {
+                (!bWhole || IsNewer(nGeneration, newest.nGeneration))) {
                 newest = {HEADER_LINE + body.toByteArray(), nGeneration, nLine, nLineEnd + nLength,
                           false};
                 bWhole = true;
@@ -77,8 +86,6 @@ CStoreTable FindNewestTable(const QByteArray& file)
 
 CTableWrite PlanTableWrite(const CStoreTable& newest, const QByteArray& text)
 {
-    if (newest.nGeneration == std::numeric_limits<std::uint64_t>::max())
-        return {0, {}, 0, false};
     const QByteArrayView body =
         text.startsWith(HEADER_LINE) ? QByteArrayView(text).sliced(HEADER_LINE.size()) : text;
     const std::uint64_t nGeneration = newest.nGeneration + 1;
@@ -88,9 +95,9 @@ CTableWrite PlanTableWrite(const CStoreTable& newest, const QByteArray& text)
     // Short of the newest copy's line, so that the line break before that line stays.
     const QByteArray front = HEADER_LINE + copy;
     if (front.size() < newest.nStart)
-        return {0, front, newest.nEnd, true};
+        return {0, front, newest.nEnd};
     // After the newest copy, on a line of its own. The space first: a copy cut short before its
     // last line break must not be made whole again by this write.
     const QByteArray after = " \n" + copy;
-    return {newest.nEnd, after, newest.nEnd + after.size(), true};
+    return {newest.nEnd, after, newest.nEnd + after.size()};
 }

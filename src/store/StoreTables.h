@@ -19,7 +19,7 @@
 // The table a file holds, and the bytes it takes there.
 struct CStoreTable {
     QByteArray text;               // a registry export, header line included
-    std::uint64_t nGeneration = 0; // 0 for a file without copies
+    std::uint64_t nGeneration = 0; // 0 for a file without copies; counts on from 0 after its end
     qsizetype nStart = 0;          // the bytes a write must leave alone
     qsizetype nEnd = 0;
     // Copies were found but none is whole (a person edited one, or the first write was cut
@@ -30,12 +30,11 @@ struct CStoreTable {
 CStoreTable FindNewestTable(const QByteArray& file);
 
 // Where the next copy goes: write bytes at nOffset, make them durable, then cut the file to
-// nFileSize. bPossible is false when the generation count is used up.
+// nFileSize. The generation after the largest number is 0 again.
 struct CTableWrite {
     qsizetype nOffset = 0;
     QByteArray bytes;
     qsizetype nFileSize = 0;
-    bool bPossible = true;
 };
 
 CTableWrite PlanTableWrite(const CStoreTable& newest, const QByteArray& text);

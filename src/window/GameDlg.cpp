@@ -368,6 +368,7 @@ void CGameDlg::CountAbandonedGame()
 {
     if (HasGameWithGuesses() && !m_pGame->m_bCheated)
         RecordAbandonedGame(m_strGamePlayer, m_nGameDict);
+    m_pGame->m_bFinished = true;
 }
 
 void CGameDlg::ShowHighScoreNotice(int nPlace)

@@ -34,6 +34,8 @@ public:
 
     // The guess rows, oldest first; owned.
     const QList<CGuessRow*>& Rows() const { return m_rows; }
+    // A game with guesses counts as given up, once; it is then over.
+    void CountAbandonedGame();
 
 protected:
     QWidget* CreateControl(const DlgItem& item, QWidget* pParent) override;
@@ -63,7 +65,6 @@ private:
     void StartNewGame(bool bAskFirst);
     bool HasGameWithGuesses() const;
     int ConfirmAbort(int nTextId, int nInsertId = 0);
-    void CountAbandonedGame();
     void AddGuessRow(std::int16_t nBlack, std::int16_t nWhite);
     void LayOutRows();
     void ClearGuessRows();

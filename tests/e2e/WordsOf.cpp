@@ -7,7 +7,7 @@
 
 // Prints dictionary DICT's words, a line each: what a player who studied the dictionary
 // chooser knows. Given SEED, prints only the secret word of the first game the program picks
-// from DICT when it starts at the Unix time SEED, so that a run can win it with one guess.
+// from DICT when started with KELVARA_SEED=SEED, so that a run can win it with one guess.
 // Usage: kelvara_words DICT [SEED]
 int main(int argc, char* argv[])
 {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What only the real program on a real X display shows: a first start played with mouse and
-# keys (F1, F2, the Menu key) to a won first game, whose word a clock held at a known second
-# (libfaketime) gives away, then SIGTERM, as a logout: settings, player and score are kept.
+# keys (F1, F2, the Menu key) to a won first game, whose word a known seed (KELVARA_SEED) gives
+# away, then SIGTERM, as a logout: settings, player and score are kept.
 # Usage: play_game.sh PATH/TO/kelvara PATH/TO/kelvara_words OUTPUT_FOLDER (screenshots)
 set -uo pipefail
 
@@ -19,11 +19,10 @@ menu() {
     xdotool key --delay 150 "$@"
 }
 
-SEED=1767225600 # 2026-01-01 00:00:00 UTC
+SEED=1767225600
 WORD=$("$WORDS" 0 "$SEED") || fail "no first word for dictionary 0"
-frozen_clock "$SEED"
 start_display
-launch_program "${FROZEN_CLOCK[@]}"
+launch_program KELVARA_SEED="$SEED"
 
 choose_english_and_name Tester
 # The flag button covers 5..15 x 20..30 of the window's 80 x 35 units before any row.
@@ -78,6 +77,9 @@ wait_for "statistics from the menu" new_window Statistics
 focus "$FOUND" && xdotool key Escape
 wait_for "statistics to close" window_gone "$FOUND"
 
+# A guess in German, then SIGTERM, as a logout: that game counts as given up.
+geometry "$MAIN_WIN" && focus "$MAIN_WIN" && xdotool type --delay 60 qzxj && xdotool key Return
+wait_for "a German guess row" taller_than "$MAIN_WIN" "$HEIGHT"
 kill -TERM "$PROG_PID"
 expect_ended "SIGTERM"
 
@@ -89,6 +91,7 @@ expect_value "$MACHINE_REG" "$PLAYER" '"Dict"=dword:00000003'
 expect_value "$MACHINE_REG" "$PLAYER" '"Sound"=dword:00000001'
 # The first game won, the next given up for Deutsch.
 expect_value "$MACHINE_REG" "$PLAYER\\Statistics\\EN" '"Abandoned"=dword:00000001'
+expect_value "$MACHINE_REG" "$PLAYER\\Statistics\\DE" '"Abandoned"=dword:00000001'
 expect_value "$MACHINE_REG" "$PLAYER\\Statistics" '"Won"=dword:00000001'
 expect_value "$MACHINE_REG" "$MACHINE" "\"folder\"=\"$(dirname "$PROGRAM")\""
 expect_value "$MACHINE_REG" "$MACHINE" '"version"="1.0.00"'

@@ -46,14 +46,3 @@ choose_english_and_name() {
     geometry "$MAIN_WIN"
     focus "$MAIN_WIN"
 }
-
-# Sets FROZEN_CLOCK to the environment settings that hold the program's wall clock at Unix
-# time $1 (libfaketime), so that its first secret word is the one kelvara_words names
-# for that second; its monotonic clocks, and so its timers, run on. Skips the run without it.
-frozen_clock() {
-    local lib
-    lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
-    [ -n "$lib" ] || { echo "e2e skipped: no libfaketime (make deps installs it)"; exit 77; }
-    FROZEN_CLOCK=(LD_PRELOAD="$lib" "FAKETIME=$(date -u -d "@$1" '+%Y-%m-%d %H:%M:%S')"
-        FAKETIME_DONT_FAKE_MONOTONIC=1 TZ=UTC)
-}

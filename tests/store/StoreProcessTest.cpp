@@ -76,7 +76,9 @@ TEST(StoreProcesses, KilledSavesLeaveWholeTables)
     TempRegistry reg;
     QDir(reg.Dir()).mkdir("shared");
     const QString strShared = reg.Dir() + "/shared";
-    QFile(strShared + "/Kelvara.reg").open(QIODevice::WriteOnly);
+    const QStringList installed = {"Kelvara.reg", "Kelvara.reg.bak"};
+    for (const QString& strName : installed)
+        QFile(strShared + '/' + strName).open(QIODevice::WriteOnly);
     for (const QString& strWhere : {reg.MachineFile(), "shared:" + strShared}) {
         if (strWhere.startsWith("shared:"))
             SetSharedStore(strShared, geteuid(), getegid());
@@ -101,7 +103,7 @@ TEST(StoreProcesses, KilledSavesLeaveWholeTables)
         ASSERT_TRUE(CRegKey(HKEY_LOCAL_MACHINE, "HiScores").SetInt("H99", 1));
     }
     EXPECT_EQ(QDir(reg.Dir()).entryList(QDir::Files), QStringList{"machine.reg"});
-    EXPECT_EQ(QDir(strShared).entryList(QDir::Files), QStringList{"Kelvara.reg"});
+    EXPECT_EQ(QDir(strShared).entryList(QDir::Files), installed);
 }
 
 // Guards against a killed copy's lock, with or without its process id, holding up writes.
