@@ -172,10 +172,11 @@ void FormatKey(const CRegNode& key, const QString& strPath, QString& strOut)
 
 bool ParseRegFile(const QByteArray& text, const QString& strRootName, CRegNode& root)
 {
-    // A registry editor exports UTF-16 with a byte-order mark; Kelvara writes UTF-8. The decoder
-    // drops the mark.
-    QStringDecoder decoder(QStringConverter::encodingForData(text).value_or(QStringConverter::Utf8),
-                           QStringDecoder::Flag::Stateless);
+    // A registry editor exports UTF-16 with a byte-order mark, other tools without one, which
+    // the header's first letter then tells; Kelvara writes UTF-8. The decoder drops the mark.
+    QStringDecoder decoder(
+        QStringConverter::encodingForData(text, u'W').value_or(QStringConverter::Utf8),
+        QStringDecoder::Flag::Stateless);
     QString strText = decoder.decode(text);
     bool bClean = !decoder.hasError() && strText.isValidUtf16();
     // Broken UTF-16 leaves lone surrogates, which UTF-8 cannot hold: read them as written.

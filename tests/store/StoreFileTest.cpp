@@ -83,7 +83,7 @@ TEST(StoreFile, ReadsUtf16ExportsAndKeepsEmptyValues)
     QByteArray bigEndian = littleEndian;
     for (qsizetype i = 0; i < bigEndian.size(); i += 2)
         std::swap(bigEndian[i], bigEndian[i + 1]);
-    for (const QByteArray& text : {littleEndian, bigEndian}) {
+    for (const QByteArray& text : {littleEndian, bigEndian, littleEndian.sliced(2), bigEndian.sliced(2)}) {
         WriteAll(reg.UserFile(), text);
         QString strName;
         EXPECT_TRUE(SETTINGS.GetString("LastPlayer", strName));
