@@ -4,9 +4,12 @@
 #include "store/RegistryLocation.h"
 #include "support/TempRegistry.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -70,6 +73,39 @@ TEST_F(CSharedFolderTest, WritesInPlaceAndMakesNothingBesideTheStore)
     EXPECT_EQ(QDir(Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList({"Kelvara.reg", "Kelvara.reg.bak"}));
     EXPECT_TRUE(ReadAll(Store()).contains("\n; Kelvara table, generation 3, "));
+}
+
+// Guards against any user, who may open the store to read it, holding up every write.
+TEST_F(CSharedFolderTest, AReadersLockOnTheStoreHoldsUpNoWrite)
+{
+    Share();
+    const int fd = open(Path(Store()), O_RDONLY);
+    ASSERT_EQ(flock(fd, LOCK_EX), 0);
+    EXPECT_TRUE(CRegKey(HKEY_LOCAL_MACHINE, "Players\\Anna").SetInt("Dict", 1));
+    close(fd);
+}
+
+// Guards against a store too big to read taking every copy down, or being copied whole.
+TEST_F(CSharedFolderTest, AHugeStoreIsDamagedAndOnlyItsStartKept)
+{
+    QFile(Store()).resize(qint64(40) << 30); // sparse
+    Share();
+    EXPECT_TRUE(CRegKey(HKEY_LOCAL_MACHINE, "Players\\Anna").SetInt("Dict", 1));
+    EXPECT_EQ(QFileInfo(Backup()).size(), 16 << 20);
+    EXPECT_EQ(PLAYERS.EnumSubKeys(), 1);
+}
+
+// Guards against a table at the last generation stopping every later write.
+TEST_F(CSharedFolderTest, AWriteAfterTheLastGenerationLands)
+{
+    const QByteArray body = "\n[HKEY_LOCAL_MACHINE\\Software\\Torvane\\Kelvara\\Players\\Anna]\n";
+    QByteArray last = "18446744073709551615 " + QByteArray::number(body.size());
+    const QByteArray hash = QCryptographicHash::hash(last + '\n' + body, QCryptographicHash::Sha256);
+    WriteAll(Store(), HEADER + "; Kelvara table, generation " + last.replace(' ', ", ") + " bytes, sha256 " +
+                          hash.toHex().first(16) + '\n' + body);
+    Share();
+    EXPECT_TRUE(CRegKey(HKEY_LOCAL_MACHINE, "Players\\Bob").SetInt("Dict", 1));
+    EXPECT_EQ(PLAYERS.EnumSubKeys(), 2);
 }
 
 // What an install did not make, set up in the shared folder.
