@@ -83,10 +83,7 @@ void Give(QWidget* pBox, const Input& input)
 // No is answered with Enter: a question whose Yes loses data takes that as No.
 void Answer(QWidget* pBox, int nAnswer)
 {
-    if (nAnswer == IDCANCEL)
-        QTest::keyClick(pBox->windowHandle(), Qt::Key_Return);
-    else
-        Click(pBox, nAnswer);
+    nAnswer == IDCANCEL ? QTest::keyClick(pBox->windowHandle(), Qt::Key_Return) : Click(pBox, nAnswer);
 }
 
 QStringList Texts(const QListWidget* pList)
