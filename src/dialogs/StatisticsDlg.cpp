@@ -82,9 +82,8 @@ void CStatisticsDlg::ShowPlayerName()
     QWidget* pName = GetDlgItem(IDC_NAME);
     if (!pName)
         return;
-    pName->setToolTip(m_strPlayer);
-    SetItemText(IDC_NAME,
-                pName->fontMetrics().elidedText(m_strPlayer, Qt::ElideRight, pName->width()));
+    pName->setToolTip(ShownName(m_strPlayer));
+    SetItemText(IDC_NAME, ShownName(m_strPlayer, pName->fontMetrics(), pName->width()));
 }
 
 void CStatisticsDlg::FillDictionaries()
