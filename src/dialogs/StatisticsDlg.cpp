@@ -5,6 +5,7 @@
 #include "dialogs/GuessChart.h"
 #include "game/GameRound.h"
 #include "game/WordList.h"
+#include "platform/DialogBuilder.h"
 #include "platform/Icons.h"
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
@@ -122,8 +123,11 @@ void CStatisticsDlg::ShowFigures(const CStatistics& stats)
         QString::number(stats.m_nRun),           TimeText(stats, stats.m_nBestSeconds),
         TimeText(stats, stats.AverageSeconds()), QString::number(stats.m_nBestRun),
     };
-    for (int i = 0; i < FIGURE_COUNT; ++i)
+    // A hand-edited store may hold counts of ten digits.
+    for (int i = 0; i < FIGURE_COUNT; ++i) {
         SetItemText(IDC_FIRST_FIGURE + i, figures[i]);
+        ShrinkToFit(GetDlgItem(IDC_FIRST_FIGURE + i));
+    }
 }
 
 QString CStatisticsDlg::ChartDescription(const CStatistics& stats)

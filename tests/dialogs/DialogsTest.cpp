@@ -18,6 +18,7 @@
 #include "store/PlayerSettings.h"
 #include "store/PlayerStatistics.h"
 #include "store/RegKey.h"
+#include "store/RegLayout.h"
 #include "support/ModalDriver.h"
 #include "support/RecordingWavePlayer.h"
 #include "support/TempRegistry.h"
@@ -493,6 +494,12 @@ TEST(StatisticsDlg, ShowsTheFiguresAndChartOfTheDictionaryChosenFromTheKeyboard)
     RecordAbandonedGame("Anna", ENGLISH);
     RecordWonGame("Anna", ENGLISH, 30, 1);
     RecordAbandonedGame("Anna", GERMAN);
+    const CRegKey limit(HKEY_LOCAL_MACHINE, "Players\\Anna\\Statistics\\NL"); // by hand, to the top
+    for (int nBar = 0; nBar < GUESS_BARS; ++nBar)
+        limit.SetInt(RegLayout::GuessCountValueName(nBar), nBar == GUESS_BARS - 1 ? INT_MAX : 0);
+    for (const char* pszValue : {"Won", "Abandoned", "BestTime", "TotalTime", "Run", "BestRun"})
+        limit.SetInt(pszValue, INT_MAX);
+    limit.SetInt("LastGuesses", GUESS_BARS);
     const char* pszChart = "Games won by number of guesses: 1 guess: 1; 4 guesses: 2; 16 or more "
                            "guesses: 1. Last won game: 1 guess.";
     const struct {
@@ -504,6 +511,9 @@ TEST(StatisticsDlg, ShowsTheFiguresAndChartOfTheDictionaryChosenFromTheKeyboard)
         {ENGLISH, Qt::Key_Up, "Deutsch", "0 1 0 - - 0", "No game won yet."},
         {ENGLISH, Qt::Key_Home, "All", "4 3 0 0:30 0:53 3", pszChart},
         {DUTCH, Qt::Key_Up, "Deutsch", "0 1 0 - - 0", "Nog geen spel gewonnen."},
+        {DUTCH, Qt::Key_End, "Nederlands", "2147483647 2147483647 2147483647 35791394:07 0:01 "
+         "2147483647", "Gewonnen spellen per aantal pogingen: 16 of meer pogingen: 2147483647. "
+         "Laatst gewonnen spel: 16 of meer pogingen."},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.pszChoice);
@@ -514,8 +524,14 @@ TEST(StatisticsDlg, ShowsTheFiguresAndChartOfTheDictionaryChosenFromTheKeyboard)
         if (row.key)
             QTest::keyClick(dlg.m_comboDict, row.key);
         QStringList arFigures;
-        for (int i = 0; i < FIGURE_COUNT; ++i)
+        for (int i = 0; i < FIGURE_COUNT; ++i) {
             arFigures << Text(&dlg, IDC_FIRST_FIGURE + i);
+            for (const int nId : {IDC_FIRST_FIGURE_LABEL + i, IDC_FIRST_FIGURE + i}) {
+                const QWidget* pText = dlg.GetDlgItem(nId);
+                EXPECT_LE(pText->fontMetrics().horizontalAdvance(Text(&dlg, nId)),
+                          pText->contentsRect().width()) << "shown whole: " << nId;
+            }
+        }
         EXPECT_EQ(dlg.m_comboDict->currentText(), row.pszChoice);
         EXPECT_EQ(Text(&dlg, IDC_NAME), "‹Anna›");
         EXPECT_EQ(arFigures.join(' '), row.pszFigures);
