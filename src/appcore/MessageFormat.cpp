@@ -1,5 +1,6 @@
 #include "appcore/MessageFormat.h"
 
+#include <QFontMetrics>
 #include <QRegularExpression>
 
 QString FormatMessageText(const QString& strTemplate, const QString& strInsert)
@@ -18,4 +19,44 @@ QString FormatMessageText(const QString& strTemplate, const QString& strInsert)
 QString FormatMessageText(const QString& strTemplate, int nInsert)
 {
     return FormatMessageText(strTemplate, QString::number(nInsert));
+}
+
+namespace
+{
+
+// A hand-edited store may hold names the name rule keeps out of a typed one.
+QString Defused(const QString& strName)
+{
+    QString strShown;
+    for (const char32_t ch : strName.toUcs4()) {
+        switch (QChar::category(ch)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            strShown += QChar(QChar::ReplacementCharacter);
+            break;
+        default:
+            strShown += QChar::fromUcs4(ch);
+        }
+    }
+    return strShown;
+}
+
+QString Isolated(const QString& strText)
+{
+    return QChar(0x2068) + strText + QChar(0x2069); // FIRST STRONG ISOLATE ... POP DIRECTIONAL
+}
+
+} // namespace
+
+QString ShownName(const QString& strName)
+{
+    return Isolated(Defused(strName));
+}
+
+// Cut short before it is isolated, so that the ellipsis never drops the closing mark.
+QString ShownName(const QString& strName, const QFontMetrics& metrics, int nWidth)
+{
+    return Isolated(metrics.elidedText(Defused(strName), Qt::ElideRight, nWidth));
 }

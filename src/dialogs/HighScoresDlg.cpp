@@ -1,6 +1,7 @@
 #include "dialogs/HighScoresDlg.h"
 
 #include "appcore/AppCore.h"
+#include "appcore/MessageFormat.h"
 #include "dialogs/MessageDlg.h"
 #include "game/GameRound.h"
 #include "game/WordList.h"
@@ -37,7 +38,7 @@ constexpr int COLUMN_COUNT = std::size(COLUMNS);
 QStringList RowTexts(int nPlace, const CHighScore& record)
 {
     return {QString::number(nPlace),
-            record.m_strName,
+            ShownName(record.m_strName),
             FormatTime(record.m_nSeconds),
             QString::number(record.m_nGuesses),
             GetDictionaryName(record.m_nDict, true),

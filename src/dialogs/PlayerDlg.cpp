@@ -14,14 +14,22 @@
 namespace
 {
 
-// Sorts like a list box: without regard to case.
+// Shows the name and keeps it as stored, the key to the player. Sorts like a list box:
+// without regard to case.
 class CPlayerEntry : public QListWidgetItem
 {
 public:
-    explicit CPlayerEntry(const QString& strName) : QListWidgetItem(strName) {}
+    explicit CPlayerEntry(const QString& strName) : QListWidgetItem(ShownName(strName))
+    {
+        setData(Qt::UserRole, strName);
+    }
+    static QString Name(const QListWidgetItem* pEntry)
+    {
+        return pEntry ? pEntry->data(Qt::UserRole).toString() : QString();
+    }
     bool operator<(const QListWidgetItem& other) const override
     {
-        return text().compare(other.text(), Qt::CaseInsensitive) < 0;
+        return Name(this).compare(Name(&other), Qt::CaseInsensitive) < 0;
     }
 };
 
@@ -68,7 +76,7 @@ void CPlayerDlg::FillList(const QStringList& arNames)
     for (const QString& strName : arNames)
         pList->addItem(new CPlayerEntry(strName));
     for (int nRow = 0; nRow < pList->count(); ++nRow) {
-        if (pList->item(nRow)->text().startsWith(m_strName, Qt::CaseInsensitive)) {
+        if (CPlayerEntry::Name(pList->item(nRow)).startsWith(m_strName, Qt::CaseInsensitive)) {
             SelectRow(nRow);
             return;
         }
@@ -132,8 +140,7 @@ void CPlayerDlg::OnNew()
 void CPlayerDlg::OnSelChange()
 {
     m_bEntering = false;
-    const QListWidgetItem* pEntry = SelectedEntry();
-    m_strName = pEntry ? pEntry->text() : QString();
+    m_strName = CPlayerEntry::Name(SelectedEntry());
     UpdateControls();
     // While choosing, the hidden edit holds the chosen name, which OK reads back.
     SafeUpdateData(false);
@@ -141,8 +148,9 @@ void CPlayerDlg::OnSelChange()
 
 int CPlayerDlg::ConfirmDelete()
 {
-    return ShowMessageDlg(FormatMessageText(AppCore().LoadLangString(IDS_DELETE_PLAYER), m_strName),
-                          CMessageDlg::MB_YES_NO | CMessageDlg::MB_DEFBUTTON2, 0);
+    return ShowMessageDlg(
+        FormatMessageText(AppCore().LoadLangString(IDS_DELETE_PLAYER), ShownName(m_strName)),
+        CMessageDlg::MB_YES_NO | CMessageDlg::MB_DEFBUTTON2, 0);
 }
 
 // Deletes the player named by m_strName, and the selected entry, which is normally the

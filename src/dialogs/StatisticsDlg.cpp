@@ -5,6 +5,7 @@
 #include "dialogs/GuessChart.h"
 #include "game/GameRound.h"
 #include "game/WordList.h"
+#include "platform/DialogBuilder.h"
 #include "platform/Icons.h"
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
@@ -82,9 +83,8 @@ void CStatisticsDlg::ShowPlayerName()
     QWidget* pName = GetDlgItem(IDC_NAME);
     if (!pName)
         return;
-    pName->setToolTip(m_strPlayer);
-    SetItemText(IDC_NAME,
-                pName->fontMetrics().elidedText(m_strPlayer, Qt::ElideRight, pName->width()));
+    pName->setToolTip(ShownName(m_strPlayer));
+    SetItemText(IDC_NAME, ShownName(m_strPlayer, pName->fontMetrics(), pName->width()));
 }
 
 void CStatisticsDlg::FillDictionaries()
@@ -123,8 +123,11 @@ void CStatisticsDlg::ShowFigures(const CStatistics& stats)
         QString::number(stats.m_nRun),           TimeText(stats, stats.m_nBestSeconds),
         TimeText(stats, stats.AverageSeconds()), QString::number(stats.m_nBestRun),
     };
-    for (int i = 0; i < FIGURE_COUNT; ++i)
+    // A hand-edited store may hold counts of ten digits.
+    for (int i = 0; i < FIGURE_COUNT; ++i) {
         SetItemText(IDC_FIRST_FIGURE + i, figures[i]);
+        ShrinkToFit(GetDlgItem(IDC_FIRST_FIGURE + i));
+    }
 }
 
 QString CStatisticsDlg::ChartDescription(const CStatistics& stats)

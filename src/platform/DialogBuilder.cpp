@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QLabel>
@@ -247,4 +248,18 @@ QWidget* GetSiblingItem(const QWidget* pControl, int nId)
         return nullptr;
     return pControl->parentWidget()->findChild<QWidget*>(QString::number(nId),
                                                          Qt::FindDirectChildrenOnly);
+}
+
+void ShrinkToFit(QWidget* pControl)
+{
+    if (!pControl)
+        return;
+    // A shorter text than the last one starts again from the full size.
+    pControl->setFont(QFont());
+    const QString strText = pControl->property("text").toString();
+    QFont font = pControl->font();
+    while (font.pointSizeF() > 1 &&
+           QFontMetrics(font).horizontalAdvance(strText) > pControl->contentsRect().width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    pControl->setFont(font);
 }

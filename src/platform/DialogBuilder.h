@@ -26,3 +26,7 @@ QWidget* GetSiblingItem(const QWidget* pControl, int nId);
 
 // Pixels of a size in dialog units, with the template's font.
 QSize DialogUnitsToPixels(const DlgTemplate& dlg, int cx, int cy);
+
+// Shrinks a control's font, from the one it inherits, until its text fits its width: a number
+// wider than its place then shows whole rather than clipped on both sides.
+void ShrinkToFit(QWidget* pControl);

@@ -167,7 +167,7 @@ void CGameDlg::UpdateTooltips()
     m_btnFlag->setToolTip(core.LoadLangString(IDS_TIP_FLAG));
     m_btnGo->setToolTip(core.LoadLangString(m_pGame->m_bFinished ? IDS_TIP_NEW_GAME : IDS_TIP_DROP));
     // The button may show the name cut short; its tip always has the whole of it.
-    m_btnPlayer->setToolTip(m_pPlayer->m_strName + QLatin1Char('\n') +
+    m_btnPlayer->setToolTip(ShownName(m_pPlayer->m_strName) + QLatin1Char('\n') +
                             core.LoadLangString(IDS_TIP_PLAYER));
     // What a screen reader says of the go button, which shows only a picture. Without a
     // description of its own, a button is described by its tip.
@@ -257,9 +257,8 @@ void CGameDlg::ShowPlayerText(const QString& strAfterName)
     const QFontMetrics metrics(m_btnPlayer->font());
     const int nRoom = m_btnPlayer->width() - PLAYER_TEXT_MARGIN_PX -
                       metrics.horizontalAdvance(strAfterName);
-    SetItemText(IDC_PLAYER, metrics.elidedText(m_pPlayer->m_strName, Qt::ElideRight, nRoom) +
-                                strAfterName);
-    m_btnPlayer->setAccessibleName(m_pPlayer->m_strName + strAfterName);
+    SetItemText(IDC_PLAYER, ShownName(m_pPlayer->m_strName, metrics, nRoom) + strAfterName);
+    m_btnPlayer->setAccessibleName(ShownName(m_pPlayer->m_strName) + strAfterName);
 }
 
 void CGameDlg::UpdateFlagButton()

@@ -2,28 +2,8 @@
 
 #include "appcore/AppCore.h"
 #include "platform/Accessibility.h"
+#include "platform/DialogBuilder.h"
 #include "res/Resource.h"
-
-#include <QFontMetrics>
-
-namespace
-{
-
-// Row numbers of three and four digits are wider than their cell: a smaller font keeps them
-// whole rather than clipped on both sides.
-void ShrinkToFit(QWidget* pCell)
-{
-    if (!pCell)
-        return;
-    const QString strText = pCell->property("text").toString();
-    QFont font = pCell->font();
-    while (font.pointSizeF() > 1 &&
-           QFontMetrics(font).horizontalAdvance(strText) > pCell->contentsRect().width())
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    pCell->setFont(font);
-}
-
-} // namespace
 
 CGuessRow::CGuessRow(int nNumber, const QString& strWord, std::int16_t nBlack,
                      std::int16_t nWhite, QWidget* pParent)
@@ -33,6 +13,7 @@ CGuessRow::CGuessRow(int nNumber, const QString& strWord, std::int16_t nBlack,
     SetAccessibleRole(this, QAccessible::ListItem);
     Create();
     SetItemText(IDC_ROW_NUMBER, QString::number(nNumber));
+    // Row numbers of three and four digits are wider than their cell.
     ShrinkToFit(GetDlgItem(IDC_ROW_NUMBER));
     for (int i = 0; i < strWord.size(); ++i)
         SetItemChar(IDC_FIRST_LETTER + i, strWord[i]);

@@ -18,6 +18,7 @@
 #include "store/PlayerSettings.h"
 #include "store/PlayerStatistics.h"
 #include "store/RegKey.h"
+#include "store/RegLayout.h"
 #include "support/ModalDriver.h"
 #include "support/RecordingWavePlayer.h"
 #include "support/TempRegistry.h"
@@ -53,7 +54,7 @@ void Open(CBaseDlg& dlg)
 
 QString Text(QWidget* pDlg, int nId)
 {
-    return Item(pDlg, nId)->property("text").toString();
+    return Marked(Item(pDlg, nId)->property("text").toString());
 }
 
 struct SoundOn : CPlayerSettings {
@@ -90,13 +91,14 @@ QStringList Texts(const QListWidget* pList)
 {
     QStringList arTexts;
     for (int nRow = 0; nRow < pList->count(); ++nRow)
-        arTexts << pList->item(nRow)->text();
+        arTexts << Marked(pList->item(nRow)->text());
     return arTexts;
 }
 
 void ClickEntry(QListWidget* pList, const QString& strEntry, bool bDouble = false)
 {
-    const QRect rect = pList->visualItemRect(pList->findItems(strEntry, Qt::MatchExactly).value(0));
+    const QRect rect =
+        pList->visualItemRect(pList->findItems(strEntry, Qt::MatchContains).value(0));
     QTest::mouseClick(pList->viewport(), Qt::LeftButton, {}, rect.center());
     if (bDouble)
         QTest::mouseDClick(pList->viewport(), Qt::LeftButton, {}, rect.center());
@@ -106,12 +108,12 @@ struct LastPlayerAnn : TempRegistry {
     LastPlayerAnn() { CRegKey(HKEY_CURRENT_USER, "Settings").SetString("LastPlayer", "Ann"); }
 };
 
-// The player chooser over anna, Bob and carl. Entries() brackets the selected one; Usable() names
-// the controls shown and enabled, the focused one starred.
+// The player chooser over anna, Bob and carl, his name edited into the store. Entries() brackets
+// the selected one; Usable() names the controls shown and enabled, the focused one starred.
 struct Chooser : LastPlayerAnn {
     Chooser()
     {
-        for (QString strName : {"carl", "Bob", "anna"})
+        for (QString strName : {"ca\u202Erl\u2028", "Bob", "anna"})
             CRegKey(HKEY_LOCAL_MACHINE, "Players\\" + strName).SetInt("Dict", 0);
         Open(dlg);
         list = qobject_cast<QListWidget*>(dlg.GetDlgItem(IDC_PLAYERS));
@@ -120,7 +122,7 @@ struct Chooser : LastPlayerAnn {
     {
         QStringList arNames = Texts(list);
         for (const QListWidgetItem* pEntry : list->selectedItems())
-            arNames[list->row(pEntry)] = '[' + pEntry->text() + ']';
+            arNames[list->row(pEntry)] = '[' + Marked(pEntry->text()) + ']';
         return arNames.join(' ');
     }
     QString Usable() const
@@ -342,11 +344,11 @@ TEST(PlayerDlg, TakesTheChosenOrANewPlayerAndDeletesOneOnlyOnYes)
         int nAnswer; // to the question Delete asks
         const char *pszEntries, *pszUsable;
     } steps[] = {
-        {"", 0, "[anna] Bob carl", "list New Delete OK*"},
-        {"click Bob", 0, "anna [Bob] carl", "list* New Delete OK"},
-        {"New", 0, "anna Bob carl", "list edit*"},
-        {"type Zed|click anna|Delete", IDCANCEL, "[anna] Bob carl", "list* New Delete OK"},
-        {"Delete", IDOK, "Bob carl", "list* New"},
+        {"", 0, "[‹anna›] ‹Bob› ‹ca�rl�›", "list New Delete OK*"},
+        {"click Bob", 0, "‹anna› [‹Bob›] ‹ca�rl�›", "list* New Delete OK"},
+        {"New", 0, "‹anna› ‹Bob› ‹ca�rl�›", "list edit*"},
+        {"type Zed|click anna|Delete", IDCANCEL, "[‹anna›] ‹Bob› ‹ca�rl�›", "list* New Delete OK"},
+        {"Delete", IDOK, "‹Bob› ‹ca�rl�›", "list* New"},
     };
     Chooser chooser;
     int nAnswer = 0;
@@ -364,7 +366,7 @@ TEST(PlayerDlg, TakesTheChosenOrANewPlayerAndDeletesOneOnlyOnYes)
         EXPECT_EQ(CPlayerSettings::ListPlayers(), chooser.list->count());
         EXPECT_LT(chooser.list->geometry().bottom(), chooser.dlg.GetDlgItem(IDOK)->y());
     }
-    EXPECT_EQ(questions, QStringList(2, "Are you sure you want to delete player 'anna'?"));
+    EXPECT_EQ(questions, QStringList(2, "Are you sure you want to delete player '‹anna›'?"));
     for (const auto& [pszSteps, pszTaken] :
          {std::pair{"Return", "Ann"}, {"dclick Bob", "Bob"}, {"New|type Max|Return", "Max"}}) {
         Chooser fresh;
@@ -439,7 +441,7 @@ TEST(HighScoresDlg, ListsTheTableBestFirstAndClearAllEmptiesItOnlyOnYes)
 {
     TempRegistry registry;
     const CRegKey scores(HKEY_LOCAL_MACHINE, "HiScores");
-    const QStringList arFirst = {"5;3;Anna;0;WORD", "83;7;Bob;1;BOOM", "90;4;Cy;200;LAMP"};
+    const QStringList arFirst = {"5;3;Anna;0;WORD", "83;7;Bob;1;BOOM", "90;4;דני;200;LAMP"};
     for (int n = 1; n <= 10; ++n)
         scores.SetString(QString::asprintf("H%.2d", n),
                          arFirst.value(n - 1, QString::asprintf("%d;9;Dee;2;FISH", 90 + n)));
@@ -450,14 +452,14 @@ TEST(HighScoresDlg, ListsTheTableBestFirstAndClearAllEmptiesItOnlyOnYes)
     const auto texts = [](const QTreeWidgetItem* pRow) {
         QStringList arTexts;
         for (int nColumn = 0; nColumn < pRow->columnCount(); ++nColumn)
-            arTexts.append(pRow->text(nColumn));
+            arTexts.append(Marked(pRow->text(nColumn)));
         return arTexts.join(' ');
     };
     ASSERT_EQ(pList->topLevelItemCount(), 10);
     EXPECT_EQ(texts(pList->headerItem()), " Name Time Level Lang Word");
-    EXPECT_EQ(texts(pList->topLevelItem(1)), "2 Bob 1:23 7 NL BOOM");
-    EXPECT_EQ(texts(pList->topLevelItem(2)), "3 Cy 1:30 4  LAMP");
-    EXPECT_EQ(texts(pList->topLevelItem(9)), "10 Dee 1:40 9 FR FISH");
+    EXPECT_EQ(texts(pList->topLevelItem(1)), "2 ‹Bob› 1:23 7 NL BOOM");
+    EXPECT_EQ(texts(pList->topLevelItem(2)), "3 ‹דני› 1:30 4  LAMP");
+    EXPECT_EQ(texts(pList->topLevelItem(9)), "10 ‹Dee› 1:40 9 FR FISH");
     const QRect lastRow = pList->visualItemRect(pList->topLevelItem(9));
     EXPECT_LE(lastRow.bottom(), pList->viewport()->height()) << "all ten rows show";
     EXPECT_EQ(pList->header()->length(), pList->viewport()->width()) << "Name takes the rest";
@@ -489,6 +491,12 @@ TEST(StatisticsDlg, ShowsTheFiguresAndChartOfTheDictionaryChosenFromTheKeyboard)
     RecordAbandonedGame("Anna", ENGLISH);
     RecordWonGame("Anna", ENGLISH, 30, 1);
     RecordAbandonedGame("Anna", GERMAN);
+    const CRegKey limit(HKEY_LOCAL_MACHINE, "Players\\Anna\\Statistics\\NL"); // by hand, to the top
+    for (int nBar = 0; nBar < GUESS_BARS; ++nBar)
+        limit.SetInt(RegLayout::GuessCountValueName(nBar), nBar == GUESS_BARS - 1 ? INT_MAX : 0);
+    for (const char* pszValue : {"Won", "Abandoned", "BestTime", "TotalTime", "Run", "BestRun"})
+        limit.SetInt(pszValue, INT_MAX);
+    limit.SetInt("LastGuesses", GUESS_BARS);
     const char* pszChart = "Games won by number of guesses: 1 guess: 1; 4 guesses: 2; 16 or more "
                            "guesses: 1. Last won game: 1 guess.";
     const struct {
@@ -500,6 +508,9 @@ TEST(StatisticsDlg, ShowsTheFiguresAndChartOfTheDictionaryChosenFromTheKeyboard)
         {ENGLISH, Qt::Key_Up, "Deutsch", "0 1 0 - - 0", "No game won yet."},
         {ENGLISH, Qt::Key_Home, "All", "4 3 0 0:30 0:53 3", pszChart},
         {DUTCH, Qt::Key_Up, "Deutsch", "0 1 0 - - 0", "Nog geen spel gewonnen."},
+        {DUTCH, Qt::Key_End, "Nederlands", "2147483647 2147483647 2147483647 35791394:07 0:01 "
+         "2147483647", "Gewonnen spellen per aantal pogingen: 16 of meer pogingen: 2147483647. "
+         "Laatst gewonnen spel: 16 of meer pogingen."},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.pszChoice);
@@ -510,10 +521,16 @@ TEST(StatisticsDlg, ShowsTheFiguresAndChartOfTheDictionaryChosenFromTheKeyboard)
         if (row.key)
             QTest::keyClick(dlg.m_comboDict, row.key);
         QStringList arFigures;
-        for (int i = 0; i < FIGURE_COUNT; ++i)
+        for (int i = 0; i < FIGURE_COUNT; ++i) {
             arFigures << Text(&dlg, IDC_FIRST_FIGURE + i);
+            for (const int nId : {IDC_FIRST_FIGURE_LABEL + i, IDC_FIRST_FIGURE + i}) {
+                const QWidget* pText = dlg.GetDlgItem(nId);
+                EXPECT_LE(pText->fontMetrics().horizontalAdvance(Text(&dlg, nId)),
+                          pText->contentsRect().width()) << "shown whole: " << nId;
+            }
+        }
         EXPECT_EQ(dlg.m_comboDict->currentText(), row.pszChoice);
-        EXPECT_EQ(Text(&dlg, IDC_NAME), "Anna");
+        EXPECT_EQ(Text(&dlg, IDC_NAME), "‹Anna›");
         EXPECT_EQ(arFigures.join(' '), row.pszFigures);
         EXPECT_EQ(dlg.m_chart->accessibleDescription(), row.pszChart);
     }

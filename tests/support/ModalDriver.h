@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 class QWidget;
@@ -13,6 +14,11 @@ void WhenModal(std::function<void(QWidget* pDialog)> action, QWidget* pOuter = n
 QWidget* Item(QWidget* pDialog, int nId);
 QAbstractButton* Button(QWidget* pDialog, int nId);
 void Click(QWidget* pDialog, int nId);
+
+// A shown text with the invisible marks that isolate a player's name spelled as ‹ and ›.
+inline const auto Marked = [](QString s) {
+    return s.replace(u'\u2068', u'‹').replace(u'\u2069', u'›');
+};
 
 // While it lives, every modal dialog that opens is handed to the action (once each),
 // which is expected to close it. Counts the dialogs it saw.
