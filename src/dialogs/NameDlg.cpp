@@ -21,12 +21,12 @@ void CNameEntryDlg::UpdateData(bool bSave)
 {
     if (!m_editName)
         return;
-    // A typed name is kept without the spaces at its ends; a stored one stays as it is.
-    if (bSave)
-        m_strName = IsEnteringName() ? CPlayerSettings::TrimmedName(m_editName->text())
-                                     : m_editName->text();
-    else
+    // A typed name is kept without the spaces at its ends. A stored one stays as it is: the
+    // field would drop what the name rule refuses, and with it the player meant.
+    if (!bSave)
         m_editName->setText(m_strName);
+    else if (IsEnteringName())
+        m_strName = CPlayerSettings::TrimmedName(m_editName->text());
 }
 
 void CNameEntryDlg::OnChangeName()

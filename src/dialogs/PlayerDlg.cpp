@@ -142,7 +142,7 @@ void CPlayerDlg::OnSelChange()
     m_bEntering = false;
     m_strName = CPlayerEntry::Name(SelectedEntry());
     UpdateControls();
-    // While choosing, the hidden edit holds the chosen name, which OK reads back.
+    // While choosing, the hidden edit shows the chosen name; m_strName keeps it as stored.
     SafeUpdateData(false);
 }
 

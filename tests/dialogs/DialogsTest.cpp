@@ -368,7 +368,7 @@ TEST(PlayerDlg, TakesTheChosenOrANewPlayerAndDeletesOneOnlyOnYes)
     }
     EXPECT_EQ(questions, QStringList(2, "Are you sure you want to delete player '‹anna›'?"));
     for (const auto& [pszSteps, pszTaken] :
-         {std::pair{"Return", "Ann"}, {"dclick Bob", "Bob"}, {"New|type Max|Return", "Max"}}) {
+         {std::pair{"Return", "Ann"}, {"dclick \u2068ca\uFFFDrl\uFFFD\u2069", "ca\u202Erl\u2028"}, {"New|type Max|Return", "Max"}}) {
         Chooser fresh;
         fresh.Do(pszSteps);
         EXPECT_EQ(fresh.dlg.result(), IDOK) << pszSteps;
