@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# package_round_trip.sh KELVARA.deb STORE_WRITER (the process tests' second copy): what only the
-# installed, setgid package shows. In a throw-away Debian 12 root it is installed, played by two
-# users under a hostile environment, attacked through the shared store, its writers killed at
-# random moments, then removed and purged. Needs root, debootstrap and this machine's mirror.
+# package_round_trip.sh KELVARA.deb STORE_WRITER WORDS (the process tests' second copy and the
+# helper that names a seed's first word): what only the installed, setgid package shows. In a
+# throw-away Debian 12 root it is installed, played by users under a hostile environment,
+# attacked through the shared store, reinstalled over an older install's leftovers, its writers
+# killed at random moments, then removed and purged. Needs root, debootstrap and this machine's
+# mirror.
 set -uo pipefail
 
 DEB=$(realpath "$1")
 WRITER=$(realpath "$2")
+WORDS=$(realpath "$3")
 BASE=/tmp/fresh-bookworm-base.tar # shared with the newcomer check, made once
 ROOT=$(mktemp -d /tmp/kelvara-package-root.XXXX)
 LOG=/tmp/kelvara-package.log
@@ -28,7 +31,9 @@ play() {
     in_root "bash /tmp/play_as.sh $user XDG_CONFIG_HOME=/home/$user/$run $*" ||
         fail "$user's game ($run): $(tail -5 "$LOG")"
 }
+await() { for _ in $(seq 50); do [ -e "$ROOT$1" ] && return; sleep 0.1; done; false; }
 stored() { grep -q "Players\\\\$1\\]" "$ROOT$STORE/Kelvara.reg"; }
+high_scores() { in_root '/tmp/store-writer check installed >/tmp/check' && cut -d' ' -f1 "$ROOT/tmp/check"; }
 modes() { in_root "stat -c '%a %U:%G %n' $STORE $STORE/* >/tmp/modes" && cat "$ROOT/tmp/modes"; }
 : >"$LOG"
 
@@ -46,6 +51,7 @@ cp /etc/resolv.conf "$ROOT/etc/resolv.conf"
 cp "$DEB" "$ROOT/tmp/kelvara.deb"
 cp "$(dirname "$0")/play_as.sh" "$ROOT/tmp/play_as.sh"
 cp "$WRITER" "$ROOT/tmp/store-writer"
+cp "$WORDS" "$ROOT/tmp/kelvara-words"
 # Stands in for the browser opener: notes the groups a program started by Kelvara holds.
 printf '#!/bin/sh\ngrep Gid /proc/self/status >/tmp/opener-groups.new\nid -G >/tmp/opener-ids\nmv /tmp/opener-groups.new /tmp/opener-groups\n' \
     >"$ROOT/usr/local/bin/xdg-open"
@@ -124,7 +130,60 @@ stored bert || fail "bert is not stored after the damaged store"
 [ "$(modes)" = "$installed" ] || fail "after the damaged store the shared store is $(modes)"
 echo "  symlinked store and backup refused, quietly; a damaged store kept where only the group reads"
 
-# 5. A writer killed at any moment leaves a whole table.
+# 5. An older install left the store to its last writer, with a lock folder, a Torvane folder
+# and the folder setgid. A reinstall makes new files: what that user writes afterwards through a
+# descriptor opened before lands in the old file only, and the leftovers go.
+in_root "chown anna $STORE/Kelvara.reg && chmod 666 $STORE/Kelvara.reg && chmod 2775 $STORE &&
+    mkdir $STORE/Kelvara.reg.lock $STORE/Torvane" || fail "older install"
+in_root "setpriv --reuid anna --regid anna --init-groups bash -c 'exec 3>>$STORE/Kelvara.reg &&
+    : >/tmp/open && until [ -e /tmp/reinstalled ]; do sleep 0.1; done; echo forged >&3 && : >/tmp/forged' &"
+await /tmp/open && in_root 'dpkg -i /tmp/kelvara.deb && : >/tmp/reinstalled' || fail "reinstall"
+await /tmp/forged || fail "anna's descriptor wrote nothing after the reinstall"
+grep -q forged "$ROOT$STORE/Kelvara.reg" && fail "a descriptor opened before the reinstall wrote the store"
+[ "$(modes)" = "$installed" ] || fail "after the reinstall the shared store is $(modes)"
+stored anna || fail "the reinstall lost anna"
+stored bert || fail "the reinstall lost bert"
+echo "  reinstalled over an older install: old descriptors write nowhere, leftovers gone, players kept"
+
+# 6. The secret word follows neither the start second nor KELVARA_SEED: a user outside the group
+# who guesses the words those seeds give wins only by chance, 3 or 4 in 854 a game; two wins of
+# three games would be a chance of 1 in 20000.
+in_root 'useradd -m carl' || fail "useradd carl"
+won=$(high_scores) run=0
+for seed in "" "" KELVARA_SEED=4242; do
+    run=$((run + 1))
+    in_root "WORDS_OF=/tmp/kelvara-words bash /tmp/play_as.sh carl XDG_CONFIG_HOME=/home/carl/$run $seed" ||
+        fail "carl's game $run, $(($(high_scores) - won)) won: $(tail -5 "$LOG")"
+done
+(($(high_scores) - won <= 1)) || fail "$(($(high_scores) - won)) of 3 games won by the seeds' first words"
+echo "  the words seeded by the start second or KELVARA_SEED won no more than chance does"
+
+# 7. A user outside the group may hold a flock on the readable store; it holds up nobody.
+in_root 'useradd -m dora' || fail "useradd dora"
+in_root "setpriv --reuid anna --regid anna --init-groups flock -x $STORE/Kelvara.reg \
+    sh -c 'echo \$\$ >/tmp/holder; exec sleep 120' &" || fail "anna's flock"
+await /tmp/holder || fail "anna holds no flock"
+play dora first
+stored dora || fail "a flock held by anna kept dora's new player out of the store"
+in_root 'kill $(cat /tmp/holder)' || fail "anna's flock was gone before dora's game ended"
+echo "  a user's flock on the store held up no write"
+
+# 8. A member of the group may spoil the store but not end the game for all: a sparse 40 GB store
+# is read no further than 16 MB (play_as.sh checks the program's size) and kept so in the backup,
+# and a table of the last generation does not stop the writes after it.
+as gamer "truncate -s 40G $STORE/Kelvara.reg" || fail "gamer could not grow the store"
+play bert huge
+in_root "[ \$(stat -c %s $STORE/Kelvara.reg.bak) -le 16777216 ]" ||
+    fail "the backup of a huge store is $(stat -c %s "$ROOT$STORE/Kelvara.reg.bak") bytes"
+body=$'\n[HKEY_LOCAL_MACHINE\\Software\\Torvane\\Kelvara\\Players\\anna]\n\n' last=18446744073709551615
+hash=$(printf '%s %s\n%s' $last ${#body} "$body" | sha256sum | cut -c1-16)
+printf 'Windows Registry Editor Version 5.00\n; Kelvara table, generation %s, %s bytes, sha256 %s\n%s' \
+    $last ${#body} "$hash" "$body" >"$ROOT$STORE/Kelvara.reg"
+play dora last-generation
+stored dora || fail "no write landed after a table of the last generation"
+echo "  a huge store read in part, a table of the last generation written after"
+
+# 9. A writer killed at any moment leaves a whole table.
 in_root "last=0
 for round in \$(seq $KILL_ROUNDS); do
     rm -f /tmp/said
