@@ -19,12 +19,11 @@ for _ in $(seq 50); do [ -s /tmp/x/display ] && break; sleep 0.2; done
 export DISPLAY=:$(cat /tmp/x/display)
 
 started=$(date +%s)
-# The address space bound keeps a program that would read a huge store from taking the machine.
-(ulimit -v 4194304 && exec setpriv --reuid "$USER_NAME" --regid "$USER_NAME" --init-groups env -i \
-    DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 QT_QPA_PLATFORM=evil \
-    QT_QPA_PLATFORM_PLUGIN_PATH="$home" QT_PLUGIN_PATH="$home" QT_QPA_PLATFORMTHEME=evil \
-    LD_LIBRARY_PATH="$home" GTK_PATH="$home" "$@" \
-    /usr/bin/kelvara -platform evil -platformpluginpath "$home" >/tmp/x/program.log 2>&1) &
+ulimit -v 4194304 # a program that would read all of a huge store must not take the machine
+setpriv --reuid "$USER_NAME" --regid "$USER_NAME" --init-groups env -i DISPLAY="$DISPLAY" HOME="$home" \
+    PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 QT_QPA_PLATFORM=evil QT_QPA_PLATFORM_PLUGIN_PATH="$home" QT_PLUGIN_PATH="$home" \
+    QT_QPA_PLATFORMTHEME=evil LD_LIBRARY_PATH="$home" GTK_PATH="$home" "$@" \
+    /usr/bin/kelvara -platform evil -platformpluginpath "$home" >/tmp/x/program.log 2>&1 &
 prog=$!
 window() { for _ in $(seq 100); do
     FOUND=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -vxE "${2:-none}" | head -1)
