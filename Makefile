@@ -116,8 +116,8 @@ package: deps
 	cd $(PKG_BUILD) && cpack
 
 # Installs, uses, attacks and removes the package in a throw-away Debian 12 root (debootstrap,
-# root rights, network; several minutes). The store writer of the process tests kills itself
-# into the shared store there, and the e2e tests' word helper guesses the secret word.
+# root rights, network; several minutes). The store writer of the process tests counts the high
+# scores there, and the e2e tests' word helper guesses the secret word.
 test-package: package $(BUILD)/CMakeCache.txt
 	@$(call install-missing,debootstrap)
 	cmake --build $(BUILD) -j$(JOBS) --target kelvara_store_writer kelvara_words

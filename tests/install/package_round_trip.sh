@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# package_round_trip.sh KELVARA.deb STORE_WRITER WORDS (the process tests' second copy and the
-# helper that names a seed's first word): what only the installed, setgid package shows. In a
-# throw-away Debian 12 root it is installed, played by users under a hostile environment,
-# attacked through the shared store, reinstalled over an older install's leftovers, its writers
-# killed at random moments, then removed and purged. Needs root, debootstrap and this machine's
-# mirror.
+# package_round_trip.sh KELVARA.deb STORE_WRITER WORDS (the process tests' second copy, which
+# counts the high scores, and the helper that names a seed's first word): what only the
+# installed, setgid package shows. In a throw-away Debian 12 root it is installed, played by
+# users under a hostile environment, attacked through the shared store, reinstalled over an
+# older install's leftovers, then removed and purged. Needs root, debootstrap and this
+# machine's mirror.
 set -uo pipefail
 
 DEB=$(realpath "$1")
@@ -14,7 +14,6 @@ BASE=/tmp/fresh-bookworm-base.tar # shared with the newcomer check, made once
 ROOT=$(mktemp -d /tmp/kelvara-package-root.XXXX)
 LOG=/tmp/kelvara-package.log
 STORE=/var/games/kelvara
-KILL_ROUNDS=60
 cleanup() {
     # A step that failed may leave a program or a lock holder in the root, keeping /dev busy.
     for proc in /proc/[0-9]*; do [ "$(readlink "$proc/root")" = "$ROOT" ] && kill -9 "${proc#/proc/}"; done
@@ -98,11 +97,8 @@ stored bert || fail "bert's save did not land after anna's attempts"
 stored anna || fail "bert's game lost anna"
 echo "  the other user's save still landed"
 
-# 3. After both users played, the shared files are root's still, and no user may change that.
+# 3. After both users played, the shared files are root's still, with the modes that keep them so.
 [ "$(modes)" = "$installed" ] || fail "after two players the shared store is $(modes)"
-as anna "chmod 666 $STORE/Kelvara.reg" && fail "anna could chmod the shared store"
-as anna "sh -c 'echo x >>$STORE/Kelvara.reg'" && fail "anna could write the shared store"
-as anna "cat $STORE/Kelvara.reg.bak" && fail "anna could read the backup"
 echo "  every file in the shared folder is still root's, with the modes the install gave it"
 
 # 4. The folder is root's alone, so not even the group can place a file there (a symlink that
@@ -171,27 +167,10 @@ play dora last-generation
 stored dora || fail "no write landed after a table of the last generation"
 echo "  a huge store read in part, a table of the last generation written after"
 
-# 9. A writer killed at any moment leaves a whole table.
-in_root "last=0
-for round in \$(seq $KILL_ROUNDS); do
-    rm -f /tmp/said
-    setpriv --reuid gamer --regid gamer --init-groups /tmp/store-writer scores installed \
-        >/tmp/said 2>&1 & pid=\$!
-    for _ in \$(seq 500); do [ -s /tmp/said ] && break; sleep 0.01; done
-    sleep \$(printf 0.%03d \$((RANDOM % 30))); kill -9 \$pid; wait \$pid 2>/dev/null
-    set -- \$(/tmp/store-writer check installed)
-    [ \"\$1\" = 10 ] && [ \"\$2\" = \"\$3\" ] && [ \"\$2\" -gt \$last ] ||
-        { echo \"round \$round: \$*\"; exit 1; }
-    last=\$2
-done" || fail "a killed writer left a torn table: $(tail -3 "$LOG")"
-[ "$(modes)" = "$installed" ] || fail "after the killed writers the shared store is $(modes)"
-stored anna || fail "the killed writers lost anna"
-echo "  $KILL_ROUNDS writers killed at random moments, each leaving a whole table"
-
 in_root 'dpkg -r kelvara' || fail "dpkg -r"
 [ -e "$ROOT/usr/bin/kelvara" ] && fail "removal left the program"
 [ -f "$ROOT$STORE/Kelvara.reg" ] || fail "removal took the players and scores"
 in_root 'dpkg -P kelvara' || fail "dpkg -P"
 [ -e "$ROOT$STORE" ] && fail "purge left $STORE"
 in_root 'dpkg -i /tmp/kelvara.deb && dpkg -P kelvara' || fail "install again and purge"
-echo "package PASSED: installed, played setgid by two users, attacked, killed, removed and purged"
+echo "package PASSED: installed, played setgid by several users, attacked, reinstalled, removed and purged"
