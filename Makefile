@@ -116,13 +116,13 @@ package: deps
 	cd $(PKG_BUILD) && cpack
 
 # Installs, uses, attacks and removes the package in a throw-away Debian 12 root (debootstrap,
-# root rights, network; several minutes). The store writer of the process tests kills itself
-# into the shared store there.
+# root rights, network; several minutes). The store writer of the process tests counts the high
+# scores there, and the e2e tests' word helper guesses the secret word.
 test-package: package $(BUILD)/CMakeCache.txt
 	@$(call install-missing,debootstrap)
-	cmake --build $(BUILD) -j$(JOBS) --target kelvara_store_writer
+	cmake --build $(BUILD) -j$(JOBS) --target kelvara_store_writer kelvara_words
 	$(SUDO) bash tests/install/package_round_trip.sh $(PKG_BUILD)/kelvara_*.deb \
-	    $(BUILD)/tests/store/kelvara_store_writer
+	    $(BUILD)/tests/store/kelvara_store_writer $(BUILD)/tests/e2e/kelvara_words
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -13,24 +13,29 @@ share_store() {
             "each user keeps their own players and high scores"
         return 0
     fi
-    # First, before looking at what is inside: an older install let the group add files.
-    chmod 0755 "$store"
-    rm -f "$store/Kelvara.reg.lock"
+    # First, before looking inside: from here on nobody but root can add or swap a name. The
+    # extra zero clears the setgid bit an older install gave the folder.
+    chmod 00755 "$store"
+    # Lock files, a user's Torvane folder, links: only the two files are ours. rm never
+    # follows a symlink, and find leaves a symlinked store to be removed here, unread.
+    find "$store" -mindepth 1 -maxdepth 1 \
+        ! \( -type f \( -name Kelvara.reg -o -name Kelvara.reg.bak \) \) -exec rm -rf {} +
     share_file "$store/Kelvara.reg" 0664 'Windows Registry Editor Version 5.00'
     share_file "$store/Kelvara.reg.bak" 0660
     if [ -n "$2" ]; then chmod 2755 "$1$2"; fi
 }
 
-# share_file FILE MODE [FIRST_LINE]: FILE as a regular file of root and games with no other
-# name (a hard link would hand the group another file); a symlink or anything else in its
-# place goes first.
+# share_file FILE MODE [FIRST_LINE]: FILE anew, root's and the group's, with the text of the
+# old one. Always a new file: a user who owned the old one, or holds it open, or gave it a
+# second name, keeps only that old file. More than the program reads (16 MB) is no store.
 share_file() {
-    if [ -L "$1" ] || { [ -e "$1" ] && { [ ! -f "$1" ] || [ "$(stat -c %h "$1")" != 1 ]; }; }; then
-        rm -rf "$1"
+    new=$(mktemp "$1.XXXXXX")
+    if [ -f "$1" ] && [ "$(stat -c %s "$1")" -le 16777216 ]; then
+        cat "$1" >"$new"
+    elif [ -n "${3-}" ]; then
+        printf '%s\n' "$3" >"$new"
     fi
-    if [ ! -e "$1" ]; then
-        if [ -n "${3-}" ]; then printf '%s\n' "$3" >"$1"; else : >"$1"; fi
-    fi
-    chown root:games "$1"
-    chmod "$2" "$1"
+    chown root:games "$new"
+    chmod "$2" "$new"
+    mv -f "$new" "$1"
 }

@@ -2,7 +2,8 @@
 # play_as.sh USER [VAR=VALUE...], inside the package's test root: USER plays a first start of
 # the installed program (a fresh XDG_CONFIG_HOME each run) under an environment and options that
 # would pick Qt plugins if it let them, and follows the about box's link; checks the groups of
-# the program and the link's opener, and where the sound module came from.
+# the program and the link's opener, where the sound module came from, and that the program
+# stayed below 300 MB resident whatever the store holds.
 set -uo pipefail
 USER_NAME=$1
 shift
@@ -17,6 +18,8 @@ trap 'kill $prog $xvfb 2>/dev/null; wait' EXIT
 for _ in $(seq 50); do [ -s /tmp/x/display ] && break; sleep 0.2; done
 export DISPLAY=:$(cat /tmp/x/display)
 
+started=$(date +%s)
+ulimit -v 4194304 # a program that would read all of a huge store must not take the machine
 setpriv --reuid "$USER_NAME" --regid "$USER_NAME" --init-groups env -i DISPLAY="$DISPLAY" HOME="$home" \
     PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 QT_QPA_PLATFORM=evil QT_QPA_PLATFORM_PLUGIN_PATH="$home" QT_PLUGIN_PATH="$home" \
     QT_QPA_PLATFORMTHEME=evil LD_LIBRARY_PATH="$home" GTK_PATH="$home" "$@" \
@@ -39,8 +42,7 @@ pid=$prog # setpriv and env exec the program in their own process
 gid=$(id -g "$USER_NAME") games=$(getent group games | cut -d: -f3)
 # Real, effective, saved and file-system group: the user's, but games kept to be taken back.
 grep -q "^Gid:	$gid	$gid	$games	$gid$" /proc/$pid/status || fail "groups: $(grep Gid /proc/$pid/status)"
-eval "$(xdotool getwindowgeometry --shell "$FOUND")"
-xdotool mousemove --window "$FOUND" --sync $((WIDTH * 15 / 96)) $((HEIGHT * 15 / 54)) click 1
+xdotool windowfocus --sync "$FOUND" && xdotool key space # the English flag has the focus
 name_win=$FOUND
 window Kelvara "$name_win"
 xdotool windowfocus --sync "$FOUND"
@@ -51,7 +53,16 @@ name_win=$FOUND
 window Kelvara "$name_win"
 main_win=$FOUND
 eval "$(xdotool getwindowgeometry --shell "$main_win")"
-xdotool windowfocus --sync "$main_win" && xdotool type A
+xdotool windowfocus --sync "$main_win"
+# Given WORDS_OF (kelvara_words), it first guesses the English words that the start second, either
+# next one or a KELVARA_SEED given would pick, as one who knows when the game started would.
+if [ -n "${WORDS_OF-}" ]; then
+    for seed in $started $((started + 1)) $((started + 2)) $(printf '%s\n' "$@" | sed -n 's/^KELVARA_SEED=//p'); do
+        xdotool type --delay 50 "$("$WORDS_OF" 0 "$seed")" && xdotool key Return && sleep 0.5
+    done
+    sleep 3 # a won game's notice closes by itself
+fi
+xdotool type A
 module=$(dpkg -L kelvara | grep '/libkelvara_audio.so$')
 for _ in $(seq 50); do grep -q libkelvara_audio /proc/$pid/maps && break; sleep 0.2; done
 [ "$(grep -o '/.*libkelvara_audio.so' /proc/$pid/maps | sort -u)" = "$module" ] ||
@@ -74,6 +85,8 @@ grep -q "^Gid:	$gid	$gid	$gid	$gid$" /tmp/opener-groups && ! grep -qw "$games" /
     fail "the opener runs with $(cat /tmp/opener-groups /tmp/opener-ids)"
 echo "link opener runs without the games group: $(cat /tmp/opener-groups)"
 xdotool windowfocus --sync "$about_win" && xdotool key space
+peak=$(awk '/^VmHWM:/ { print $2 }' /proc/$pid/status)
+((peak < 300000)) || fail "the program grew to $peak kB"
 xdotool windowfocus --sync "$main_win" && xdotool key Escape
 for _ in $(seq 100); do
     kill -0 $prog 2>/dev/null || break
