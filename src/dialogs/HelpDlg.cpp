@@ -7,6 +7,7 @@
 
 #include <QKeyEvent>
 #include <QScreen>
+#include <QStringList>
 
 CHelpDlg::CHelpDlg(QWidget* pParent) : CBaseDlg(IDD_HELP, pParent)
 {
@@ -32,10 +33,10 @@ bool CHelpDlg::OnInitDialog()
 void CHelpDlg::LoadTexts()
 {
     SetCaption(AppCore().LoadLangString(IDS_HELP));
-    SetItemText(IDC_TEXT, AppCore().LoadLangString(IDS_HELP_RULES) + QStringLiteral("\n\n") +
-                              AppCore().LoadLangString(IDS_HELP_END) + QStringLiteral("\n\n") +
-                              AppCore().LoadLangString(IDS_HELP_TIP) + QStringLiteral("\n\n") +
-                              AppCore().LoadLangString(IDS_HELP_KEYS));
+    QStringList arParagraphs;
+    for (const int nId : {IDS_HELP_RULES, IDS_HELP_END, IDS_HELP_TIP, IDS_HELP_KEYS})
+        arParagraphs << AppCore().LoadLangString(nId);
+    SetItemText(IDC_TEXT, arParagraphs.join(QStringLiteral("\n\n")));
 }
 
 void CHelpDlg::Reposition()

@@ -40,9 +40,8 @@ bool CMessageDlg::OnInitDialog()
     default:
         break;
     }
+    // A dialog has one default button: No becoming it, Yes stops being it.
     if (m_nButtons & MB_DEFBUTTON2) {
-        if (auto* pYes = qobject_cast<QPushButton*>(GetDlgItem(IDOK)))
-            pYes->setDefault(false);
         if (auto* pNo = qobject_cast<QPushButton*>(GetDlgItem(IDCANCEL)))
             pNo->setDefault(true);
         FocusItem(IDCANCEL);

@@ -254,12 +254,17 @@ void ShrinkToFit(QWidget* pControl)
 {
     if (!pControl)
         return;
-    // A shorter text than the last one starts again from the full size.
-    pControl->setFont(QFont());
+    // A shorter text than the last one starts again from the full size. Most texts fit at
+    // once: no font is set then, as for every new guess row.
+    if (pControl->testAttribute(Qt::WA_SetFont))
+        pControl->setFont(QFont());
     const QString strText = pControl->property("text").toString();
     QFont font = pControl->font();
-    while (font.pointSizeF() > 1 &&
-           QFontMetrics(font).horizontalAdvance(strText) > pControl->contentsRect().width())
+    const int nWidth = pControl->contentsRect().width();
+    if (QFontMetrics(font).horizontalAdvance(strText) <= nWidth)
+        return;
+    do
         font.setPointSizeF(font.pointSizeF() - 0.5);
+    while (font.pointSizeF() > 1 && QFontMetrics(font).horizontalAdvance(strText) > nWidth);
     pControl->setFont(font);
 }

@@ -2,20 +2,17 @@
 
 #include <QEvent>
 #include <QFontMetrics>
-#include <QtMath>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
+#include <QtMath>
 
-namespace {
+namespace
+{
 
 const char KEEPER_NAME[] = "fixedSizeKeeper";
-
-bool IsMaximised(Qt::WindowStates states)
-{
-    return states & (Qt::WindowMaximized | Qt::WindowFullScreen);
-}
+constexpr Qt::WindowStates MAXIMISED = Qt::WindowMaximized | Qt::WindowFullScreen;
 
 // A Wayland compositor ends a program whose maximised window does not take the size it was
 // given, and Qt's own title bar offers Maximize on every window. So the size limit is lifted
@@ -24,8 +21,7 @@ bool IsMaximised(Qt::WindowStates states)
 class CFixedSizeKeeper : public QObject
 {
 public:
-    explicit CFixedSizeKeeper(QWidget* pWindow)
-        : QObject(pWindow), m_pWindow(pWindow)
+    explicit CFixedSizeKeeper(QWidget* pWindow) : QObject(pWindow), m_pWindow(pWindow)
     {
         setObjectName(QLatin1String(KEEPER_NAME));
         pWindow->installEventFilter(this);
@@ -63,7 +59,7 @@ private:
 
     void OnStateAsked(Qt::WindowState state)
     {
-        if (!IsMaximised(state))
+        if (!(state & MAXIMISED))
             return;
         m_bLifted = true;
         m_pWindow->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -73,8 +69,9 @@ private:
     {
         // Asked once Qt has taken in the compositor's whole answer: asked while it is still
         // taking it in, Qt sees nothing to change and asks nothing.
-        if (IsMaximised(states)) {
-            QMetaObject::invokeMethod(this, &CFixedSizeKeeper::AskBackToNormal, Qt::QueuedConnection);
+        if (states & MAXIMISED) {
+            QMetaObject::invokeMethod(this, &CFixedSizeKeeper::AskBackToNormal,
+                                      Qt::QueuedConnection);
         } else if (m_bLifted) {
             m_bLifted = false;
             SetSize(m_size);
@@ -84,8 +81,7 @@ private:
     void AskBackToNormal()
     {
         if (m_pWatched)
-            m_pWatched->setWindowStates(m_pWatched->windowStates() &
-                                        ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+            m_pWatched->setWindowStates(m_pWatched->windowStates() & ~MAXIMISED);
     }
 
     QWidget* m_pWindow;
@@ -132,8 +128,9 @@ void FitWidthToTitle(QWidget* pWindow)
     font.setPixelSize(14);
     font.setBold(true);
     const qreal rScale = CanPlaceOwnWindows() ? pWindow->devicePixelRatioF() : 1.0;
-    const int nWidth = qCeil(
-        (QFontMetrics(font).horizontalAdvance(pWindow->windowTitle()) + TITLE_BAR_ROOM_PX) / rScale);
+    const int nWidth =
+        qCeil((QFontMetrics(font).horizontalAdvance(pWindow->windowTitle()) + TITLE_BAR_ROOM_PX) /
+              rScale);
     const int nExtra = nWidth - pWindow->width();
     if (nExtra <= 0)
         return;

@@ -6,11 +6,11 @@
 #include <QFile>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <algorithm>
 #include <unistd.h>
 #include <utility>
 
