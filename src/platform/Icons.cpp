@@ -3,16 +3,77 @@
 #include "platform/Resources.h"
 
 #include <QFile>
+#include <QIconEngine>
+#include <QImageReader>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmapCache>
+
+namespace
+{
+
+// Pictures come as PNGs rendered at build time in the sizes the windows draw them, so that
+// no SVG renderer has to load before the first window shows. A size that was not rendered
+// (another font, another scale) is drawn from the SVG, whose renderer loads only then.
+class CPictureEngine final : public QIconEngine
+{
+public:
+    explicit CPictureEngine(int nId) : m_nId(nId) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        const QPixmap rendered = Rendered(size);
+        if (!rendered.isNull())
+            return QIcon(rendered).pixmap(size, 1.0, mode, state);
+        return Scalable().pixmap(size, 1.0, mode, state);
+    }
+
+    void paint(QPainter* pPainter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override
+    {
+        const qreal rRatio = pPainter->device()->devicePixelRatioF();
+        QPixmap picture = pixmap(rect.size() * rRatio, mode, state);
+        picture.setDevicePixelRatio(rRatio);
+        pPainter->drawPixmap(rect, picture);
+    }
+
+    QIconEngine* clone() const override { return new CPictureEngine(m_nId); }
+    QString key() const override { return QStringLiteral("KelvaraPicture"); }
+
+private:
+    // Read as PNG by name: left to guess, Qt would load every image plugin to ask it.
+    QPixmap Rendered(const QSize& size) const
+    {
+        const QString strPath = QStringLiteral(":/picture/%1/%2.png").arg(m_nId).arg(size.width());
+        QPixmap picture;
+        if (size.width() != size.height() || QPixmapCache::find(strPath, &picture))
+            return picture;
+        QImageReader reader(strPath, "png");
+        reader.setAutoDetectImageFormat(false);
+        picture = QPixmap::fromImage(reader.read());
+        if (!picture.isNull())
+            QPixmapCache::insert(strPath, picture);
+        return picture;
+    }
+
+    const QIcon& Scalable()
+    {
+        if (m_scalable.isNull())
+            m_scalable = QIcon(ResourcePath(QStringLiteral("Icon"), m_nId));
+        return m_scalable;
+    }
+
+    int m_nId;
+    QIcon m_scalable;
+};
+
+} // namespace
 
 QIcon LoadIconRes(int nId)
 {
-    const QString strPath = ResourcePath(QStringLiteral("Icon"), nId);
-    if (!QFile::exists(strPath))
+    if (!QFile::exists(ResourcePath(QStringLiteral("Icon"), nId)))
         return {};
-    // Qt knows the SVG by its content and draws it with its scalable icon engine, so the
-    // icon is sharp at any size and on any screen density.
-    return QIcon(strPath);
+    return QIcon(new CPictureEngine(nId));
 }
 
 bool SetLabelIcon(QLabel* pLabel, int nId)
