@@ -1,19 +1,23 @@
 #include "appcore/MessageFormat.h"
 
 #include <QFontMetrics>
-#include <QRegularExpression>
+#include <QList>
 
 QString FormatMessageText(const QString& strTemplate, const QString& strInsert)
 {
     // One pass, so that an insert which itself holds "%1" is taken literally.
-    static const QRegularExpression insertMark(QStringLiteral("%1(!d!)?"));
+    const QStringView text(strTemplate);
     QString strResult;
     qsizetype nPos = 0;
-    for (const QRegularExpressionMatch& match : insertMark.globalMatch(strTemplate)) {
-        strResult += strTemplate.mid(nPos, match.capturedStart() - nPos) + strInsert;
-        nPos = match.capturedEnd();
+    for (qsizetype nMark; (nMark = text.indexOf(u"%1", nPos)) >= 0;) {
+        strResult += text.mid(nPos, nMark - nPos);
+        strResult += strInsert;
+        nPos = nMark + 2;
+        if (text.mid(nPos).startsWith(u"!d!"))
+            nPos += 3;
     }
-    return strResult + strTemplate.mid(nPos);
+    strResult += text.mid(nPos);
+    return strResult;
 }
 
 QString FormatMessageText(const QString& strTemplate, int nInsert)

@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QThread>
+#include <algorithm>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -34,17 +34,28 @@ bool WriteAtomically(const QString& strPath, const QByteArray& data)
            file.commit();
 }
 
+// QSaveFile writes <file>.XXXXXX (six letters) and renames it over the file.
+bool IsSaveLeftover(QStringView name, QStringView file)
+{
+    if (!name.startsWith(file))
+        return false;
+    QStringView suffix = name.mid(file.size());
+    if (suffix.startsWith(u".bak."))
+        suffix = suffix.mid(4);
+    const auto isLetter = [](QChar ch) { return ch.isLetter() && ch.unicode() < 0x80; };
+    return suffix.size() == 7 && suffix.front() == u'.' &&
+           std::all_of(suffix.begin() + 1, suffix.end(), isLetter);
+}
+
 // A writer killed between QSaveFile's write and its rename leaves <file>.XXXXXX (or the
 // backup's) behind. Removing a name never follows a symlink, and symlinks are not listed.
 void RemoveSaveLeftovers(const QString& strPath)
 {
     const QFileInfo store(strPath);
-    const QRegularExpression leftover(QStringLiteral("^%1(\\.bak)?\\.[A-Za-z]{6}$")
-                                          .arg(QRegularExpression::escape(store.fileName())));
     const QDir folder = store.dir();
     for (const QString& strName :
          folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot)) {
-        if (leftover.match(strName).hasMatch())
+        if (IsSaveLeftover(strName, store.fileName()))
             QFile::remove(folder.filePath(strName));
     }
 }
