@@ -14,7 +14,7 @@ GENERATOR    := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "
 JOBS         ?= 2
 
 DEBS := g++ cmake make ninja-build pkg-config \
-        qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev \
+        qt6-base-dev qt6-svg-dev qt6-qpa-plugins libasound2-dev libgl-dev \
         libgtest-dev libxcb1-dev fonts-dejavu-core \
         xvfb xauth xdotool imagemagick \
         qt6-translations-l10n \

@@ -1,27 +1,32 @@
 #include "platform/WavePlayer.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QCoreApplication>
 #include <QEventLoop>
-#include <QMediaDevices>
-#include <QPointer>
 #include <QTimer>
 #include <QtEndian>
+#include <alsa/asoundlib.h>
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
 
 namespace
 {
 
 // The sound part of a RIFF WAVE file: its format and where its samples lie.
 struct WaveClip {
-    QAudioFormat format;
+    snd_pcm_format_t format = SND_PCM_FORMAT_UNKNOWN;
+    unsigned nChannels = 0;
+    unsigned nRate = 0;
+    qsizetype nFrameBytes = 0;
     qsizetype nDataOffset = 0;
     qsizetype nDataSize = 0;
 };
 
 constexpr quint16 WAVE_FORMAT_PCM = 1;
-constexpr int SYNC_MARGIN_MS = 500; // server latency, and a server that has stalled
+constexpr int SYNC_MARGIN_MS = 500;         // server latency, and a server that has stalled
+constexpr unsigned LATENCY_US = 100000;     // what the device may hold ahead of the ear
+constexpr snd_pcm_uframes_t CHUNK = 1024;   // written at a time, so that a new clip cuts in
+constexpr int WAIT_MS = 10;                 // between looks at the device and at a cut-off
 
 quint32 ReadU32(const char* p)
 {
@@ -34,18 +39,19 @@ quint16 ReadU16(const char* p)
 }
 
 // Reads the "fmt " chunk; only 8-bit and 16-bit PCM can be played.
-bool ParseFormat(const char* p, quint32 nSize, QAudioFormat& format)
+bool ParseFormat(const char* p, quint32 nSize, WaveClip& clip)
 {
     if (nSize < 16 || ReadU16(p) != WAVE_FORMAT_PCM)
         return false;
-    const int nChannels = ReadU16(p + 2);
-    const int nRate = static_cast<int>(ReadU32(p + 4));
-    const int nBits = ReadU16(p + 14);
+    const unsigned nChannels = ReadU16(p + 2);
+    const unsigned nRate = ReadU32(p + 4);
+    const unsigned nBits = ReadU16(p + 14);
     if (nChannels < 1 || nRate < 1 || (nBits != 8 && nBits != 16))
         return false;
-    format.setChannelCount(nChannels);
-    format.setSampleRate(nRate);
-    format.setSampleFormat(nBits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+    clip.nChannels = nChannels;
+    clip.nRate = nRate;
+    clip.format = nBits == 8 ? SND_PCM_FORMAT_U8 : SND_PCM_FORMAT_S16_LE;
+    clip.nFrameBytes = static_cast<qsizetype>(nChannels) * (nBits / 8);
     return true;
 }
 
@@ -63,7 +69,7 @@ bool ParseWave(const QByteArray& wave, WaveClip& clip)
         const qsizetype nBody = nPos + 8;
         const qsizetype nAvailable = nEnd - nBody;
         if (id == "fmt ") {
-            if (nSize > nAvailable || !ParseFormat(pBase + nBody, nSize, clip.format))
+            if (nSize > nAvailable || !ParseFormat(pBase + nBody, nSize, clip))
                 return false;
             bFormat = true;
         } else if (id == "data") {
@@ -72,7 +78,7 @@ bool ParseWave(const QByteArray& wave, WaveClip& clip)
             // A data chunk that claims more than the file holds plays what is there.
             clip.nDataOffset = nBody;
             clip.nDataSize = qMin<qsizetype>(nSize, nAvailable);
-            clip.nDataSize -= clip.nDataSize % clip.format.bytesPerFrame();
+            clip.nDataSize -= clip.nDataSize % clip.nFrameBytes;
             return clip.nDataSize > 0;
         }
         nPos = nBody + nSize + (nSize & 1); // chunks are padded to an even size
@@ -82,106 +88,116 @@ bool ParseWave(const QByteArray& wave, WaveClip& clip)
 
 int DurationMs(const WaveClip& clip)
 {
-    return static_cast<int>(clip.format.durationForBytes(static_cast<qint32>(clip.nDataSize)) /
-                            1000);
+    return static_cast<int>(clip.nDataSize / clip.nFrameBytes * 1000 / clip.nRate);
 }
 
-// Qt's audio back end complains on stderr when there is no sound server. The program
-// reports nothing, so those complaints are dropped while the audio system first opens.
-QAudioDevice DefaultOutput()
-{
-    static bool bOpened = false;
-    if (bOpened)
-        return QMediaDevices::defaultAudioOutput();
-    bOpened = true;
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    qInstallMessageHandler(previous);
-    return device;
-}
+// ALSA tells stderr why it has no device; the program reports nothing.
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
-// Plays each clip by handing all of it to the sound server at once: Qt's pull mode feeds
-// in small timed portions and reports "idle" as soon as the last one is handed over,
-// while a whole clip in the server's buffer plays without gaps and reports "idle" only
-// when it has been played out, which is what a synchronous sound waits for.
-class CAudioWavePlayer : public IWavePlayer
+// One clip on its way to the device, on a thread of its own: opening the device, writing and
+// playing out never hold the caller. Cutting it off is seen within one chunk or one wait.
+class CPlayback
 {
 public:
+    CPlayback(const QByteArray& wave, const WaveClip& clip)
+        : m_wave(wave), m_clip(clip), m_thread([this] { Run(); })
+    {
+    }
+    ~CPlayback()
+    {
+        m_bCut = true;
+        m_thread.join();
+    }
+    bool IsDone() const { return m_bDone; }
+
+private:
+    void Run()
+    {
+        snd_pcm_t* pPcm = nullptr;
+        if (snd_pcm_open(&pPcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) == 0) {
+            if (snd_pcm_set_params(pPcm, m_clip.format, SND_PCM_ACCESS_RW_INTERLEAVED,
+                                   m_clip.nChannels, m_clip.nRate, 1, LATENCY_US) == 0 &&
+                WriteAll(pPcm))
+                PlayOut(pPcm);
+            snd_pcm_drop(pPcm);
+            snd_pcm_close(pPcm);
+        }
+        m_bDone = true;
+    }
+
+    bool WriteAll(snd_pcm_t* pPcm)
+    {
+        const char* pFrames = m_wave.constData() + m_clip.nDataOffset;
+        auto nLeft = static_cast<snd_pcm_uframes_t>(m_clip.nDataSize / m_clip.nFrameBytes);
+        while (nLeft > 0 && !m_bCut) {
+            snd_pcm_sframes_t nWritten = snd_pcm_writei(pPcm, pFrames, qMin(nLeft, CHUNK));
+            if (nWritten == -EAGAIN) {
+                snd_pcm_wait(pPcm, WAIT_MS);
+                continue;
+            }
+            if (nWritten < 0 && snd_pcm_recover(pPcm, static_cast<int>(nWritten), 1) < 0)
+                return false;
+            if (nWritten > 0) {
+                pFrames += nWritten * m_clip.nFrameBytes;
+                nLeft -= static_cast<snd_pcm_uframes_t>(nWritten);
+            }
+        }
+        return !m_bCut;
+    }
+
+    // A clip shorter than the device's buffer has not started yet; the device then plays
+    // what it holds, which is over when it runs dry.
+    void PlayOut(snd_pcm_t* pPcm)
+    {
+        if (snd_pcm_state(pPcm) == SND_PCM_STATE_PREPARED)
+            snd_pcm_start(pPcm);
+        snd_pcm_sframes_t nHeld = 0;
+        while (!m_bCut && snd_pcm_state(pPcm) == SND_PCM_STATE_RUNNING &&
+               snd_pcm_delay(pPcm, &nHeld) == 0 && nHeld > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(WAIT_MS));
+    }
+
+    const QByteArray m_wave;
+    const WaveClip m_clip;
+    std::atomic<bool> m_bCut = false;
+    std::atomic<bool> m_bDone = false;
+    std::thread m_thread; // last: it starts once the rest is there
+};
+
+class CAlsaWavePlayer : public IWavePlayer
+{
+public:
+    CAlsaWavePlayer() { snd_lib_error_set_handler(IgnoreAlsaError); }
     void Play(const QByteArray& wave, bool bAsync) override;
 
 private:
-    void Stop();
-    static QAudioSink* StartSink(const QAudioDevice& device, const QByteArray& wave,
-                                 const WaveClip& clip);
-    static void WaitUntilDone(QAudioSink* pSink, int nTimeoutMs);
+    static void WaitUntilDone(const CPlayback& playback, int nTimeoutMs);
 
-    // The clip playing, if any. Sinks belong to the application object, so that one still
-    // playing at exit is gone before the audio system is.
-    QPointer<QAudioSink> m_pSink;
+    std::unique_ptr<CPlayback> m_pPlaying;
 };
 
-// Deleting a sink runs the event loop from inside its destructor, so sinks are always
-// deleted later, from the event loop itself.
-void DiscardSink(QAudioSink* pSink)
+void CAlsaWavePlayer::Play(const QByteArray& wave, bool bAsync)
 {
-    pSink->stop();
-    pSink->deleteLater();
-}
-
-void CAudioWavePlayer::Stop()
-{
-    if (QAudioSink* pSink = m_pSink) {
-        m_pSink = nullptr;
-        DiscardSink(pSink); // silent at once; a synchronous wait on it ends
-    }
-}
-
-void CAudioWavePlayer::Play(const QByteArray& wave, bool bAsync)
-{
-    Stop();
+    m_pPlaying.reset(); // a new clip cuts off the one playing
     WaveClip clip;
     if (!ParseWave(wave, clip))
         return;
-    // Asking for the device here, not at start-up, is what opens the audio system on the
-    // first sound. Without a device, creating a sink would only print complaints.
-    const QAudioDevice device = DefaultOutput();
-    if (device.isNull() || !device.isFormatSupported(clip.format))
-        return;
-    m_pSink = StartSink(device, wave, clip);
-    if (m_pSink && !bAsync)
-        WaitUntilDone(m_pSink, DurationMs(clip) + SYNC_MARGIN_MS);
+    m_pPlaying = std::make_unique<CPlayback>(wave, clip);
+    if (!bAsync)
+        WaitUntilDone(*m_pPlaying, DurationMs(clip) + SYNC_MARGIN_MS);
 }
 
-QAudioSink* CAudioWavePlayer::StartSink(const QAudioDevice& device, const QByteArray& wave,
-                                        const WaveClip& clip)
-{
-    auto* pSink = new QAudioSink(device, clip.format, QCoreApplication::instance());
-    pSink->setBufferSize(clip.nDataSize);
-    QIODevice* pInput = pSink->start();
-    if (!pInput || pInput->write(wave.constData() + clip.nDataOffset, clip.nDataSize) <= 0 ||
-        pSink->state() != QAudio::ActiveState) {
-        DiscardSink(pSink);
-        return nullptr;
-    }
-    // Played out (idle), cut off or failed (stopped): the stream is let go.
-    QObject::connect(pSink, &QAudioSink::stateChanged, pSink, [pSink](QAudio::State state) {
-        if (state == QAudio::IdleState || state == QAudio::StoppedState)
-            pSink->deleteLater();
-    });
-    return pSink;
-}
-
-// Holds the caller until the clip has been played out, cut off or failed, or the time is
-// up; timers and painting go on meanwhile, the user's input waits.
-void CAudioWavePlayer::WaitUntilDone(QAudioSink* pSink, int nTimeoutMs)
+// Holds the caller until the clip has been played out or failed, or the time is up; timers
+// and painting go on meanwhile, the user's input waits.
+void CAlsaWavePlayer::WaitUntilDone(const CPlayback& playback, int nTimeoutMs)
 {
     QEventLoop loop;
-    QObject::connect(pSink, &QObject::destroyed, &loop, &QEventLoop::quit);
-    QObject::connect(pSink, &QAudioSink::stateChanged, &loop, [&loop](QAudio::State state) {
-        if (state != QAudio::ActiveState)
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &loop, [&loop, &playback] {
+        if (playback.IsDone())
             loop.quit();
     });
+    look.start(WAIT_MS);
     QTimer::singleShot(nTimeoutMs, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
@@ -191,6 +207,6 @@ void CAudioWavePlayer::WaitUntilDone(QAudioSink* pSink, int nTimeoutMs)
 // Looked up by the program when it loads this module for its first sound.
 extern "C" Q_DECL_EXPORT IWavePlayer* KelvaraCreateWavePlayer()
 {
-    static CAudioWavePlayer player;
+    static CAlsaWavePlayer player;
     return &player;
 }

@@ -27,8 +27,9 @@ QStringList ModuleFolders()
     return {strProgramDir, QStringLiteral(KELVARA_AUDIO_BUILD_DIR)};
 }
 
-// Qt Multimedia brings two dozen libraries along, which would slow every start. They come
-// with the audio module, loaded on the first sound. Without the module the game is silent,
+// The sound library, and the sound server's client it brings along, would slow every start
+// and stay in memory in a silent game. They come with the audio module, loaded on the first
+// sound. Without the module the game is silent,
 // as without a sound card.
 IWavePlayer* LoadAudioPlayer()
 {
