@@ -1,10 +1,22 @@
 // Renders an SVG at the sizes given: RenderIcon IN.svg OUT SIZE..., where OUT is a file name
-// with %1 in the place of the size (out/%1.png), for the program's pictures and the icon theme.
+// with %1 in the place of the size. A name ending in .png gets a PNG, for the icon theme; any
+// other the bare premultiplied ARGB pixels, which the program shows without decoding them.
 #include <QByteArray>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QString>
 #include <QSvgRenderer>
+
+static bool Save(const QImage& image, const QString& strPath)
+{
+    if (strPath.endsWith(QLatin1String(".png")))
+        return image.save(strPath, "PNG");
+    QFile file(strPath);
+    const auto nBytes = static_cast<qint64>(image.sizeInBytes());
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(reinterpret_cast<const char*>(image.constBits()), nBytes) == nBytes;
+}
 
 int main(int argc, char* argv[])
 {
@@ -23,7 +35,7 @@ int main(int argc, char* argv[])
         QPainter painter(&image);
         renderer.render(&painter);
         painter.end();
-        if (!image.save(strOut.arg(nSize), "PNG"))
+        if (!Save(image, strOut.arg(nSize)))
             return 1;
     }
     return 0;

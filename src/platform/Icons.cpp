@@ -4,10 +4,11 @@
 
 #include <QFile>
 #include <QIconEngine>
-#include <QImageReader>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QResource>
 
 namespace
 {
@@ -28,8 +29,7 @@ public:
         return Scalable().pixmap(size, 1.0, mode, state);
     }
 
-    void paint(QPainter* pPainter, const QRect& rect, QIcon::Mode mode,
-               QIcon::State state) override
+    void paint(QPainter* pPainter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
         const qreal rRatio = pPainter->device()->devicePixelRatioF();
         QPixmap picture = pixmap(rect.size() * rRatio, mode, state);
@@ -41,18 +41,22 @@ public:
     QString key() const override { return QStringLiteral("KelvaraPicture"); }
 
 private:
-    // Read as PNG by name: left to guess, Qt would load every image plugin to ask it.
+    // Rendered pictures are bare premultiplied pixels, square.
     QPixmap Rendered(const QSize& size) const
     {
-        const QString strPath = QStringLiteral(":/picture/%1/%2.png").arg(m_nId).arg(size.width());
+        const QString strKey = QStringLiteral("picture/%1/%2").arg(m_nId).arg(size.width());
         QPixmap picture;
-        if (size.width() != size.height() || QPixmapCache::find(strPath, &picture))
+        if (size.width() != size.height() || QPixmapCache::find(strKey, &picture))
             return picture;
-        QImageReader reader(strPath, "png");
-        reader.setAutoDetectImageFormat(false);
-        picture = QPixmap::fromImage(reader.read());
-        if (!picture.isNull())
-            QPixmapCache::insert(strPath, picture);
+        const QByteArray pixels = QResource(QLatin1Char(':') + strKey).uncompressedData();
+        const int nSide = size.width();
+        if (pixels.size() != qsizetype(nSide) * nSide * 4)
+            return picture;
+        // A copy: the pixmap may keep the image, which must not point into the buffer.
+        const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), nSide, nSide,
+                           QImage::Format_ARGB32_Premultiplied);
+        picture = QPixmap::fromImage(image.copy());
+        QPixmapCache::insert(strKey, picture);
         return picture;
     }
 
