@@ -21,6 +21,7 @@
 #include "window/GameDlg.h"
 
 #include <QGuiApplication>
+#include <QTimer>
 
 CGameApp theApp;
 
@@ -47,8 +48,9 @@ bool CGameApp::InitInstance()
     SeedRandomForTests();
     OnEndRequest([] { EndSession(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, &CGameApp::EndSession);
-    // One icon and one name for every window, matching the installed menu entry.
-    QGuiApplication::setWindowIcon(LoadIconRes(IDI_PROGRAM));
+    // One icon and one name for every window, matching the installed menu entry. The icon,
+    // four pictures for the window manager, follows once the first window is on its way.
+    QTimer::singleShot(0, [] { QGuiApplication::setWindowIcon(LoadIconRes(IDI_PROGRAM)); });
     QGuiApplication::setDesktopFileName(QStringLiteral("example.torvane.Kelvara"));
     ReadSettings();
     // Kept at once, so that a session that ends without Exit loses nothing chosen so far.
