@@ -23,10 +23,10 @@ struct WaveClip {
 };
 
 constexpr quint16 WAVE_FORMAT_PCM = 1;
-constexpr int SYNC_MARGIN_MS = 500;         // server latency, and a server that has stalled
-constexpr unsigned LATENCY_US = 100000;     // what the device may hold ahead of the ear
-constexpr snd_pcm_uframes_t CHUNK = 1024;   // written at a time, so that a new clip cuts in
-constexpr int WAIT_MS = 10;                 // between looks at the device and at a cut-off
+constexpr int SYNC_MARGIN_MS = 500;       // server latency, and a server that has stalled
+constexpr unsigned LATENCY_US = 100000;   // what the device may hold ahead of the ear
+constexpr snd_pcm_uframes_t CHUNK = 1024; // written at a time, so that a new clip cuts in
+constexpr int WAIT_MS = 10;               // between looks at the device and at a cut-off
 
 quint32 ReadU32(const char* p)
 {
