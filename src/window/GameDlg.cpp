@@ -34,10 +34,7 @@ constexpr int PLAYER_TEXT_MARGIN_PX = 12;
 
 } // namespace
 
-CGameDlg::CGameDlg(QWidget* pParent)
-    : CBaseDlg(IDD_GAME, pParent)
-{
-}
+CGameDlg::CGameDlg(QWidget* pParent) : CBaseDlg(IDD_GAME, pParent) {}
 
 CGameDlg::~CGameDlg()
 {
@@ -165,7 +162,8 @@ void CGameDlg::UpdateTooltips()
 {
     const CAppCore& core = AppCore();
     m_btnFlag->setToolTip(core.LoadLangString(IDS_TIP_FLAG));
-    m_btnGo->setToolTip(core.LoadLangString(m_pGame->m_bFinished ? IDS_TIP_NEW_GAME : IDS_TIP_DROP));
+    m_btnGo->setToolTip(
+        core.LoadLangString(m_pGame->m_bFinished ? IDS_TIP_NEW_GAME : IDS_TIP_DROP));
     // The button may show the name cut short; its tip always has the whole of it.
     m_btnPlayer->setToolTip(ShownName(m_pPlayer->m_strName) + QLatin1Char('\n') +
                             core.LoadLangString(IDS_TIP_PLAYER));
@@ -206,8 +204,11 @@ bool CGameDlg::IsWon() const
 
 QString CGameDlg::GetWinText() const
 {
-    return AppCore().LoadLangString(IDS_A11Y_WON).arg(m_pGame->GetWord()).arg(m_rows.size()).arg(
-        m_pGame->GetElapsedText());
+    return AppCore()
+        .LoadLangString(IDS_A11Y_WON)
+        .arg(m_pGame->GetWord())
+        .arg(m_rows.size())
+        .arg(m_pGame->GetElapsedText());
 }
 
 void CGameDlg::RecordInitialSize()
@@ -255,8 +256,8 @@ void CGameDlg::UpdatePlayerButton()
 void CGameDlg::ShowPlayerText(const QString& strAfterName)
 {
     const QFontMetrics metrics(m_btnPlayer->font());
-    const int nRoom = m_btnPlayer->width() - PLAYER_TEXT_MARGIN_PX -
-                      metrics.horizontalAdvance(strAfterName);
+    const int nRoom =
+        m_btnPlayer->width() - PLAYER_TEXT_MARGIN_PX - metrics.horizontalAdvance(strAfterName);
     SetItemText(IDC_PLAYER, ShownName(m_pPlayer->m_strName, metrics, nRoom) + strAfterName);
     m_btnPlayer->setAccessibleName(ShownName(m_pPlayer->m_strName) + strAfterName);
 }
@@ -264,7 +265,8 @@ void CGameDlg::ShowPlayerText(const QString& strAfterName)
 void CGameDlg::UpdateFlagButton()
 {
     SetButtonIcon(IDC_FLAG, DictionaryResourceId(m_pGame->m_nDict));
-    m_btnFlag->setAccessibleName(AppCore().LoadLangString(IDS_A11Y_DICTIONARY)
+    m_btnFlag->setAccessibleName(AppCore()
+                                     .LoadLangString(IDS_A11Y_DICTIONARY)
                                      .arg(GetDictionaryName(m_pGame->m_nDict, false)));
 }
 
@@ -352,6 +354,8 @@ void CGameDlg::OnWin()
         pCell->setEnabled(false);
     if (m_pGame->m_bCheated)
         return;
+    // The winning row shows before the win goes to disk, which may take several frames.
+    repaint();
     RecordWonGame(m_strGamePlayer, m_nGameDict, m_pGame->GetElapsedSeconds(), m_pGame->m_nGuesses);
     AppCore().PlaySoundRes(SND_WIN, true);
     const bool bFull = m_pHighScores->GetCount() >= MAX_HIGH_SCORES;
@@ -404,9 +408,9 @@ void CGameDlg::AddGuessRow(std::int16_t nBlack, std::int16_t nWhite)
     DescribeNewestResult();
     // The window grows a row for each guess, but no further than the window system allows.
     const int nMaxHeight = MAX_WINDOW_HEIGHT_PX / qMax(1.0, devicePixelRatioF());
-    SetFixedWindowSize(this, QSize(m_nInitWindowWidth,
-                                   qMin(m_nInitWindowHeight + m_rows.size() * pRow->height(),
-                                        nMaxHeight)));
+    SetFixedWindowSize(
+        this, QSize(m_nInitWindowWidth,
+                    qMin(m_nInitWindowHeight + m_rows.size() * pRow->height(), nMaxHeight)));
     LayOutRows();
 }
 
@@ -417,8 +421,8 @@ void CGameDlg::AddGuessRow(std::int16_t nBlack, std::int16_t nWhite)
 void CGameDlg::LayOutRows()
 {
     const QScreen* pScreen = screen();
-    const int nScreenBottom = pScreen ? mapFromGlobal(pScreen->geometry().bottomLeft()).y() + 1
-                                      : height();
+    const int nScreenBottom =
+        pScreen ? mapFromGlobal(pScreen->geometry().bottomLeft()).y() + 1 : height();
     const int nVisibleBottom = qMin(height(), nScreenBottom);
     int nTop = m_nInitClientHeight;
     for (auto it = m_rows.crbegin(); it != m_rows.crend(); ++it) {
