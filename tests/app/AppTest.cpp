@@ -26,7 +26,7 @@ struct StartRow {
 const StartRow START_ROWS[] = {
     {"FirstRunAsksLanguageThenNameAndPlays", {}, false, false, {"Select Language", "Please enter your name:", "game", "help closes"}, 0, 1, 0},
     {"StoredLanguageIsNotAskedAgainAndIsANewPlayersDictionary", {{"ProgLang", 1}}, false, false, {"Vul je naam in:", "game", "help closes"}, 1, 1, 1},
-    {"InvalidLanguageIsAskedAndStoredThoughTheChooserIsCancelled", {{"ProgLang", 2}}, true, true, {"Select Language", "Please select your name:"}, 0, 1, 0},
+    {"InvalidLanguageIsAskedAndStoredThoughTheChooserIsCancelled", {{"ProgLang", 6}}, true, true, {"Select Language", "Please select your name:"}, 0, 1, 0},
     {"AutoStartOffOpensTheWindowWithoutAGame", {{"AutoStart", 0}}, true, false, {"Please select your name:", "main", "help closes"}, 0, 0, 0},
 };
 
@@ -120,7 +120,7 @@ TEST_P(HelpCommandTest, StandsBesideTheMainWindow)
         {'m', [] { theApp.m_pHelpDlg->move(0, 0); }}, {'c', [] { delete theApp.m_pHelpDlg; }},
         {'e', [] { QTest::keyClick(theApp.m_pHelpDlg, Qt::Key_Escape); }},
         {'r', [] { QTest::keyClick(theApp.m_pHelpDlg, Qt::Key_Return); }},
-        {'n', [] { AppCore().SetProgLang(1); }}, {'x', [] { AppCore().SetProgLang(2); }}};
+        {'n', [] { AppCore().SetProgLang(1); }}, {'x', [] { AppCore().SetProgLang(6); }}};
     // clang-format on
     for (const char* p = row.does; *p; ++p)
         act[*p]();

@@ -104,6 +104,8 @@ struct Row {
     bool bWaylandOnly = false;
 };
 
+// ID_FIRST_PROG_LANG + the index of every dictionary with a word list: all but US English, 6.
+const QString PROGRAM_LANGUAGES = Ids({1301, 1302, 1303, 1304, 1305, 1306, 1308, 1309, 1310, 1311});
 const QString TYPED_BEAR = Ids({SND_LETTER, SND_LETTER, SND_LETTER, SND_LETTER, SND_ROW});
 
 // clang-format off
@@ -198,7 +200,7 @@ const Row ROWS[] = {
      {{"Menus", "flag"}, {"Commands", Ids({ID_SOUND})}}, {}, {-1 - 2}},
     {"ShiftOffersCheatAndTheMenuChecksDictionaryLanguageAndSound", true, {ClickOn(IDC_FLAG, Qt::ShiftModifier)},
      {{"Menus", "flag"}, {"Checked", Ids({IDR_FIRST_DICTIONARY, ID_FIRST_PROG_LANG, ID_SOUND})},
-      {"Extras", Ids({ID_CHEAT})}, {"Greyed", ""}, {"Languages", Ids({ID_FIRST_PROG_LANG, ID_FIRST_PROG_LANG + 1})},
+      {"Extras", Ids({ID_CHEAT})}, {"Greyed", ""}, {"Languages", PROGRAM_LANGUAGES},
       {"Commands", Ids({ID_CHEAT})}, {"FlagMark", "false"}}, {NO}, {ID_CHEAT}},
     {"ARightClickWithCtrlOffersSetWord", true, {Cmd(ID_SOUND), ClickOn(IDC_FLAG, Qt::ControlModifier, Qt::RightButton)},
      {{"Menus", "flag"}, {"Checked", Ids({IDR_FIRST_DICTIONARY, ID_FIRST_PROG_LANG})}, {"Extras", Ids({ID_SET_WORD})},
