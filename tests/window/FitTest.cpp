@@ -115,7 +115,6 @@ QList<std::pair<QString, std::function<CBaseDlg*()>>> Dialogs(CGameRound* pRound
              pDlg->m_pPlayer = pPlayer;
              return pDlg;
          }},
-        {"message OK Cancel", [] { return new CMessageDlg("", CMessageDlg::MB_OK_CANCEL, 0); }},
     };
     // clang-format off
     for (const auto& [nText, nInsert] : {std::pair{IDS_ABORT_GAME, 0}, {IDS_RESTART_TO, IDS_TO_CHANGE_PLAYER},
