@@ -17,7 +17,7 @@ DEBS := g++ cmake make ninja-build pkg-config \
         qt6-base-dev qt6-svg-dev qt6-qpa-plugins libasound2-dev libgl-dev \
         libgtest-dev libxcb1-dev fonts-dejavu-core \
         xvfb xauth xdotool imagemagick \
-        qt6-translations-l10n \
+        qt6-translations-l10n qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools \
         dbus at-spi2-core python3-pyatspi weston qt6-wayland \
         desktop-file-utils appstream dpkg-dev
 
@@ -37,7 +37,7 @@ install-missing = missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}\n' $
 	fi
 
 .PHONY: all deps configure build run test test-sanitize fuzz mutate bench install uninstall package \
-        test-package format clean
+        test-package translations format clean
 
 all: build
 
@@ -123,6 +123,11 @@ test-package: package $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS) --target kelvara_store_writer kelvara_words
 	$(SUDO) bash tests/install/package_round_trip.sh $(PKG_BUILD)/kelvara_*.deb \
 	    $(BUILD)/tests/store/kelvara_store_writer $(BUILD)/tests/e2e/kelvara_words
+
+# Brings every catalog in res/i18n up to date with the texts the code marks: a new text comes in
+# unfinished, a vanished one stays as obsolete. Then edit a catalog in Qt Linguist and rebuild.
+translations: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) --target update_translations
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -2,6 +2,8 @@
 
 #include "res/Resource.h"
 
+#include <QtGlobal>
+
 namespace
 {
 
@@ -12,50 +14,26 @@ constexpr MenuItemRes SEPARATOR_ONLY[] = {{Separator, 0, "", {}}};
 // The dictionaries are put in front of the separator when the menu opens.
 constexpr MenuItemRes DICTIONARY_POPUP[] = {
     {Separator, 0, "", {}},
-    {String, ID_DICTIONARY_INFO, "Info...", {}},
+    {String, ID_DICTIONARY_INFO, QT_TRANSLATE_NOOP("Menu", "Info..."), {}},
 };
 
-constexpr MenuItemRes ENGLISH_MENU[] = {
-    {Popup, 0, "&Dictionary", DICTIONARY_POPUP},
-    {Popup, 0, "&Program", SEPARATOR_ONLY},
-    {String, ID_SOUND, "&Sound", {}},
-    {Separator, 0, "", {}},
-    {String, ID_NEW_GAME, "&New Game", {}},
-    {String, ID_HIGH_SCORES, "Hi&gh Scores...", {}},
-    {String, ID_STATISTICS, "S&tatistics...", {}},
-    {String, ID_CHEAT, "&Cheat...", {}},
-    {String, ID_SET_WORD, "Set Wo&rd...", {}},
-    {Separator, 0, "", {}},
-    {String, ID_HELP, "&Help...", {}},
-    {String, ID_ABOUT, "&About...", {}},
-    {Separator, 0, "", {}},
-    {String, ID_EXIT, "E&xit", {}},
-};
-
-constexpr MenuItemRes DUTCH_MENU[] = {
-    {Popup, 0, "&Woordenboek", DICTIONARY_POPUP},
-    {Popup, 0, "&Programma", SEPARATOR_ONLY},
-    {String, ID_SOUND, "&Geluid", {}},
-    {Separator, 0, "", {}},
-    {String, ID_NEW_GAME, "&Nieuw spel", {}},
-    {String, ID_HIGH_SCORES, "Hoogste s&cores...", {}},
-    {String, ID_STATISTICS, "S&tatistieken...", {}},
-    {String, ID_CHEAT, "&Spieken...", {}},
-    {String, ID_SET_WORD, "Woo&rd instellen...", {}},
-    {Separator, 0, "", {}},
-    {String, ID_HELP, "&Help...", {}},
-    {String, ID_ABOUT, "&Over...", {}},
-    {Separator, 0, "", {}},
-    {String, ID_EXIT, "A&fsluiten", {}},
-};
-
-// One popup per program language, picked by position; only the first two have content.
+// In English, the source text of each program language's catalog (context "Menu"); the program
+// languages take the place of the separator.
 constexpr MenuItemRes FLAG_MENU[] = {
-    {Popup, 0, "EN", ENGLISH_MENU},   {Popup, 0, "NL", DUTCH_MENU},
-    {Popup, 0, "FR", SEPARATOR_ONLY}, {Popup, 0, "DE", SEPARATOR_ONLY},
-    {Popup, 0, "IT", SEPARATOR_ONLY}, {Popup, 0, "ES", SEPARATOR_ONLY},
-    {Popup, 0, "US", SEPARATOR_ONLY}, {Popup, 0, "ES", SEPARATOR_ONLY},
-    {Popup, 0, "LA", SEPARATOR_ONLY}, {Popup, 0, "SW", SEPARATOR_ONLY},
+    {Popup, 0, QT_TRANSLATE_NOOP("Menu", "&Dictionary"), DICTIONARY_POPUP},
+    {Popup, 0, QT_TRANSLATE_NOOP("Menu", "&Program"), SEPARATOR_ONLY},
+    {String, ID_SOUND, QT_TRANSLATE_NOOP("Menu", "&Sound"), {}},
+    {Separator, 0, "", {}},
+    {String, ID_NEW_GAME, QT_TRANSLATE_NOOP("Menu", "&New Game"), {}},
+    {String, ID_HIGH_SCORES, QT_TRANSLATE_NOOP("Menu", "Hi&gh Scores..."), {}},
+    {String, ID_STATISTICS, QT_TRANSLATE_NOOP("Menu", "S&tatistics..."), {}},
+    {String, ID_CHEAT, QT_TRANSLATE_NOOP("Menu", "&Cheat..."), {}},
+    {String, ID_SET_WORD, QT_TRANSLATE_NOOP("Menu", "Set Wo&rd..."), {}},
+    {Separator, 0, "", {}},
+    {String, ID_HELP, QT_TRANSLATE_NOOP("Menu", "&Help..."), {}},
+    {String, ID_ABOUT, QT_TRANSLATE_NOOP("Menu", "&About..."), {}},
+    {Separator, 0, "", {}},
+    {String, ID_EXIT, QT_TRANSLATE_NOOP("Menu", "E&xit"), {}},
 };
 
 } // namespace

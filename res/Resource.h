@@ -89,8 +89,7 @@ constexpr int IDI_DROP = 1101;
 // Strings. Dictionary names and codes are the same in every program language.
 constexpr int IDS_FIRST_DICT_NAME = 201; // + slot
 constexpr int IDS_FIRST_DICT_CODE = 301; // + slot
-// The localized strings: English as below, each program language IDS_LANG_STEP further on.
-constexpr int IDS_LANG_STEP = 1000;
+// The localized strings, from here on: English in the table, the others in res/i18n.
 constexpr int IDS_SELECT_NAME = 10001;
 constexpr int IDS_ENTER_NAME = 10002;
 constexpr int IDS_DICTIONARY = 10003;

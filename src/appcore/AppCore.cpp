@@ -9,6 +9,17 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <iterator>
+
+namespace
+{
+
+// By dictionary index; US English has no word list, and no language of its own.
+// clang-format off
+constexpr const char* CODES[] = {"en", "nl", "fr", "de", "it", "es", nullptr, "eo", "la", "sw", "ga"};
+// clang-format on
+
+} // namespace
 
 CAppCore& AppCore()
 {
@@ -18,7 +29,12 @@ CAppCore& AppCore()
 
 bool CAppCore::IsValidProgLang(int nLang)
 {
-    return nLang == 0 || nLang == 1;
+    return ProgLangCode(nLang) != nullptr;
+}
+
+const char* CAppCore::ProgLangCode(int nLang)
+{
+    return nLang >= 0 && nLang < static_cast<int>(std::size(CODES)) ? CODES[nLang] : nullptr;
 }
 
 void CAppCore::SetProgLang(int nLang)
@@ -31,13 +47,14 @@ void CAppCore::SetProgLang(int nLang)
 }
 
 // Qt's own texts (a letter cell's context menu, for one) are English unless translated; the
-// translations come from Qt's installed folder, never from one the user names.
+// translations come from Qt's installed folder, never from one the user names. Debian has
+// none for some program languages, which then keep Qt's English.
 void CAppCore::LoadQtTexts()
 {
     QCoreApplication::removeTranslator(&m_qtTexts);
-    const QLocale locale(m_nProgLang == 1 ? QLocale::Dutch : QLocale::English);
+    const QLocale locale(QLatin1String(ProgLangCode(m_nProgLang)));
     if (m_nProgLang != 0 && m_qtTexts.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qtTexts);
 }
 
@@ -46,14 +63,26 @@ void CAppCore::SetPlayer(const CPlayerSettings* pPlayer)
     m_pPlayer = pPlayer;
 }
 
-int CAppCore::LangStringId(int nId) const
-{
-    return nId + IDS_LANG_STEP * m_nProgLang;
-}
-
 QString CAppCore::LoadLangString(int nId) const
 {
-    return LoadResString(LangStringId(nId));
+    const char* pszSource = LocalizedSource(nId);
+    return pszSource ? Translate("StringTable", pszSource) : LoadResString(nId);
+}
+
+QString CAppCore::Translate(const char* pszContext, const char* pszSource) const
+{
+    // Loaded when first asked for, as m_nProgLang is also set without SetProgLang; the
+    // catalogs are built in, so no file outside the program is read.
+    if (m_nCatalogLang != m_nProgLang) {
+        m_nCatalogLang = m_nProgLang;
+        m_pCatalog = std::make_unique<QTranslator>();
+        const char* pszCode = ProgLangCode(m_nProgLang);
+        if (!pszCode ||
+            !m_pCatalog->load(QStringLiteral(":/i18n/kelvara_%1.qm").arg(QLatin1String(pszCode))))
+            m_pCatalog.reset();
+    }
+    const QString strText = m_pCatalog ? m_pCatalog->translate(pszContext, pszSource) : QString();
+    return strText.isEmpty() ? QString::fromUtf8(pszSource) : strText;
 }
 
 void CAppCore::PlaySoundRes(int nId, bool bAsync) const

@@ -18,7 +18,7 @@ namespace
 void AppendMenuItems(QMenu& menu, std::span<const MenuItemRes> items)
 {
     for (const MenuItemRes& item : items) {
-        const QString strText = QString::fromUtf8(item.pszText);
+        const QString strText = AppCore().Translate("Menu", item.pszText);
         switch (item.kind) {
         case MenuItemKind::String:
             menu.addAction(strText)->setData(item.nId);
@@ -86,13 +86,15 @@ void FillDictionaries(QMenu& popup, int nCurrentDict)
     CheckCommand(popup, DictionaryResourceId(nCurrentDict));
 }
 
-// The placeholder makes way for the two program languages, English and Dutch.
+// The placeholder makes way for the program languages, each named in itself.
 void FillProgramLanguages(QMenu& popup, int nLang)
 {
     delete popup.actions().value(0);
-    for (int nIndex : {0, 1})
-        InsertCommand(popup, nullptr, GetDictionaryName(nIndex, false),
-                      ID_FIRST_PROG_LANG + nIndex);
+    for (int nIndex = 0; nIndex < DICTIONARY_COUNT; ++nIndex) {
+        if (CAppCore::IsValidProgLang(nIndex))
+            InsertCommand(popup, nullptr, GetDictionaryName(nIndex, false),
+                          ID_FIRST_PROG_LANG + nIndex);
+    }
     CheckCommand(popup, ID_FIRST_PROG_LANG + nLang);
 }
 
@@ -107,12 +109,10 @@ CFlagButton::CFlagButton(QWidget* pParent) : CNoFocusButton(pParent)
 
 bool CFlagButton::BuildFlagMenu(QMenu& menu, Qt::KeyboardModifiers modifiers) const
 {
-    const int nLang = AppCore().m_nProgLang;
-    const std::span<const MenuItemRes> languages = FindMenuResource(IDR_FLAG_MENU);
-    if (nLang < 0 || nLang >= static_cast<int>(languages.size()) ||
-        languages[nLang].kind != MenuItemKind::Popup)
+    const std::span<const MenuItemRes> items = FindMenuResource(IDR_FLAG_MENU);
+    if (items.empty())
         return false;
-    AppendMenuItems(menu, languages[nLang].items);
+    AppendMenuItems(menu, items);
 
     if (m_pPlayer && m_pPlayer->m_bSound)
         CheckCommand(menu, ID_SOUND);
@@ -121,7 +121,7 @@ bool CFlagButton::BuildFlagMenu(QMenu& menu, Qt::KeyboardModifiers modifiers) co
     if (QMenu* pDictionaries = SubMenuAt(menu, 0))
         FillDictionaries(*pDictionaries, m_pGame ? m_pGame->m_nDict : -1);
     if (QMenu* pProgram = SubMenuAt(menu, 1))
-        FillProgramLanguages(*pProgram, nLang);
+        FillProgramLanguages(*pProgram, AppCore().m_nProgLang);
 
     if (!(modifiers & Qt::ShiftModifier))
         delete FindCommand(menu, ID_CHEAT);

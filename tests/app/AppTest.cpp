@@ -25,8 +25,7 @@ struct StartRow {
 };
 const StartRow START_ROWS[] = {
     {"FirstRunAsksLanguageThenNameAndPlays", {}, false, false, {"Select Language", "Please enter your name:", "game", "help closes"}, 0, 1, 0},
-    {"StoredLanguageIsNotAskedAgainAndIsANewPlayersDictionary", {{"ProgLang", 1}}, false, false, {"Vul je naam in:", "game", "help closes"}, 1, 1, 1},
-    {"InvalidLanguageIsAskedAndStoredThoughTheChooserIsCancelled", {{"ProgLang", 2}}, true, true, {"Select Language", "Please select your name:"}, 0, 1, 0},
+    {"InvalidLanguageIsAskedAndStoredThoughTheChooserIsCancelled", {{"ProgLang", 6}}, true, true, {"Select Language", "Please select your name:"}, 0, 1, 0},
     {"AutoStartOffOpensTheWindowWithoutAGame", {{"AutoStart", 0}}, true, false, {"Please select your name:", "main", "help closes"}, 0, 0, 0},
 };
 
@@ -78,6 +77,12 @@ static QStringList Start(bool bCancelChooser)
     theApp.InitInstance();
     return windows;
 }
+static int Stored(HKEY hRoot, const char* pszKey, const char* pszValue)
+{
+    int nValue = -1; // none
+    CRegKey(hRoot, pszKey).GetInt(pszValue, nValue);
+    return nValue;
+}
 static const auto ByName = [](const auto& info) { return std::string(info.param.name); };
 using Startup = testing::TestWithParam<StartRow>;
 using HelpCommandTest = testing::TestWithParam<HelpRow>;
@@ -92,16 +97,29 @@ TEST_P(Startup, AsksAndStores)
         CRegKey(HKEY_CURRENT_USER, "Settings").SetInt(pszName, nValue);
     EXPECT_EQ(Start(row.bCancelChooser), row.windows);
     EXPECT_EQ(theApp.m_pGame, nullptr); // nothing of the run is left behind
-    const auto Stored = [](HKEY hRoot, const char* pszKey, const char* pszValue) {
-        int nValue = -1; // none
-        CRegKey(hRoot, pszKey).GetInt(pszValue, nValue);
-        return nValue;
-    };
     EXPECT_EQ(Stored(HKEY_CURRENT_USER, "Settings", "ProgLang"), row.storedLang);
     EXPECT_EQ(Stored(HKEY_CURRENT_USER, "Settings", "AutoStart"), row.storedAutoStart);
     EXPECT_EQ(Stored(HKEY_LOCAL_MACHINE, "Players\\Piet", "Dict"), row.pietsDict);
 }
 INSTANTIATE_TEST_SUITE_P(, Startup, testing::ValuesIn(START_ROWS), ByName);
+
+// Each index as stored: a program language is kept, speaks from the first window on and is a new
+// player's dictionary; any other is asked for, and the chooser's English kept.
+TEST(StoredLanguage, IsKeptForEachProgramLanguageAndAskedForAnyOther)
+{
+    const std::pair<int, int> kept[] = {{-1, 0}, {0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5},
+                                        {6, 0},  {7, 7}, {8, 8}, {9, 9}, {10, 10}, {11, 0}};
+    for (const auto& [nStored, nKept] : kept) {
+        SCOPED_TRACE(nStored);
+        const TempRegistry registry;
+        CRegKey(HKEY_CURRENT_USER, "Settings").SetInt("ProgLang", nStored);
+        const QStringList windows = Start(false);
+        EXPECT_EQ(windows.indexOf("Select Language"), nStored == nKept ? -1 : 0);
+        EXPECT_EQ(windows.value(nStored == nKept ? 0 : 1), AppCore().LoadLangString(IDS_ENTER_NAME));
+        EXPECT_EQ(Stored(HKEY_CURRENT_USER, "Settings", "ProgLang"), nKept);
+        EXPECT_EQ(Stored(HKEY_LOCAL_MACHINE, "Players\\Piet", "Dict"), nKept);
+    }
+}
 
 TEST_P(HelpCommandTest, StandsBesideTheMainWindow)
 {
@@ -120,7 +138,7 @@ TEST_P(HelpCommandTest, StandsBesideTheMainWindow)
         {'m', [] { theApp.m_pHelpDlg->move(0, 0); }}, {'c', [] { delete theApp.m_pHelpDlg; }},
         {'e', [] { QTest::keyClick(theApp.m_pHelpDlg, Qt::Key_Escape); }},
         {'r', [] { QTest::keyClick(theApp.m_pHelpDlg, Qt::Key_Return); }},
-        {'n', [] { AppCore().SetProgLang(1); }}, {'x', [] { AppCore().SetProgLang(2); }}};
+        {'n', [] { AppCore().SetProgLang(1); }}, {'x', [] { AppCore().SetProgLang(6); }}};
     // clang-format on
     for (const char* p = row.does; *p; ++p)
         act[*p]();
