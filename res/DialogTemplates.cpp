@@ -74,12 +74,30 @@ constexpr DlgItem HELP_ITEMS[] = {
     {IDC_TEXT, Static, "", 6, 6, 188, 168, 0},
 };
 
-// The language chooser, shown before any language is known.
+// The language chooser, shown before any language is known: each program language's flag with
+// its own name, in the dictionaries' order, down the first column and then the second.
+constexpr unsigned LANGUAGE_FLAG = ITEM_ICON | ITEM_TABSTOP;
 constexpr DlgItem LANGUAGE_ITEMS[] = {
-    {IDC_ENGLISH, PushButton, "", 6, 6, 18, 18, ITEM_ICON | ITEM_TABSTOP},
-    {IDC_STATIC, Static, "English", 30, 6, 60, 18, ITEM_VCENTER},
-    {IDC_DUTCH, PushButton, "", 6, 30, 18, 18, ITEM_ICON | ITEM_TABSTOP},
-    {IDC_STATIC, Static, "Nederlands", 30, 30, 60, 18, ITEM_VCENTER},
+    {IDC_FIRST_LANGUAGE + 3, PushButton, "", 6, 6, 18, 18, LANGUAGE_FLAG},
+    {IDC_STATIC, Static, "Deutsch", 28, 6, 44, 18, ITEM_VCENTER},
+    {IDC_FIRST_LANGUAGE + 0, PushButton, "", 6, 28, 18, 18, LANGUAGE_FLAG},
+    {IDC_STATIC, Static, "English", 28, 28, 44, 18, ITEM_VCENTER},
+    {IDC_FIRST_LANGUAGE + 5, PushButton, "", 6, 50, 18, 18, LANGUAGE_FLAG},
+    {IDC_STATIC, Static, "Espa\u00f1ol", 28, 50, 44, 18, ITEM_VCENTER},
+    {IDC_FIRST_LANGUAGE + 7, PushButton, "", 6, 72, 18, 18, LANGUAGE_FLAG},
+    {IDC_STATIC, Static, "Esperanto", 28, 72, 44, 18, ITEM_VCENTER},
+    {IDC_FIRST_LANGUAGE + 2, PushButton, "", 6, 94, 18, 18, LANGUAGE_FLAG},
+    {IDC_STATIC, Static, "Fran\u00e7ais", 28, 94, 44, 18, ITEM_VCENTER},
+    {IDC_FIRST_LANGUAGE + 10, PushButton, "", 78, 6, 18, 18, LANGUAGE_FLAG},
+    {IDC_STATIC, Static, "Gaeilge", 100, 6, 44, 18, ITEM_VCENTER},
+    {IDC_FIRST_LANGUAGE + 4, PushButton, "", 78, 28, 18, 18, LANGUAGE_FLAG},
+    {IDC_STATIC, Static, "Italiano", 100, 28, 44, 18, ITEM_VCENTER},
+    {IDC_FIRST_LANGUAGE + 9, PushButton, "", 78, 50, 18, 18, LANGUAGE_FLAG},
+    {IDC_STATIC, Static, "Kiswahili", 100, 50, 44, 18, ITEM_VCENTER},
+    {IDC_FIRST_LANGUAGE + 8, PushButton, "", 78, 72, 18, 18, LANGUAGE_FLAG},
+    {IDC_STATIC, Static, "Latinum", 100, 72, 44, 18, ITEM_VCENTER},
+    {IDC_FIRST_LANGUAGE + 1, PushButton, "", 78, 94, 18, 18, LANGUAGE_FLAG},
+    {IDC_STATIC, Static, "Nederlands", 100, 94, 44, 18, ITEM_VCENTER},
 };
 
 // Set Word.
@@ -142,7 +160,7 @@ constexpr DlgTemplate TEMPLATES[] = {
      DICTIONARY_ITEMS},
     {IDD_ABOUT, "", "Tahoma", 8, 132, 119, DLG_THINBORDER, ABOUT_ITEMS},
     {IDD_HELP, "Help", "Georgia", 8, 200, 180, DLG_CAPTION | DLG_SYSMENU, HELP_ITEMS},
-    {IDD_LANGUAGE, "Select Language", "Tahoma", 8, 96, 54, DLG_CAPTION, LANGUAGE_ITEMS},
+    {IDD_LANGUAGE, "Select Language", "Tahoma", 8, 150, 118, DLG_CAPTION, LANGUAGE_ITEMS},
     {IDD_SET_WORD, "Kelvara", "Tahoma", 8, 100, 36, DLG_CAPTION | DLG_SYSMENU, SET_WORD_ITEMS},
     {IDD_MESSAGE, "Kelvara", "Tahoma", 8, 186, 72, DLG_CAPTION, MESSAGE_ITEMS},
     {IDD_HIGH_SCORES, "High Scores", "Tahoma", 8, 240, 142, DLG_CAPTION | DLG_SYSMENU,

@@ -42,8 +42,7 @@ constexpr int IDC_FIRST_LETTER = 2200; // four cells, left to right
 constexpr int IDC_LAST_LETTER = 2203;
 
 // Controls of the dialogs.
-constexpr int IDC_ENGLISH = 201; // language chooser
-constexpr int IDC_DUTCH = 202;
+constexpr int IDC_FIRST_LANGUAGE = 201; // the language chooser's flags: + program language
 constexpr int IDC_NAME = 3001;
 constexpr int IDC_PLAYERS = 3002;
 constexpr int IDC_NEW = 3003;

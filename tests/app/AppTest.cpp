@@ -72,7 +72,7 @@ static QStringList Start(bool bCancelChooser)
         if (pMain || (bCancelChooser && Item(pWnd, IDC_PLAYERS)))
             QTest::keyClick(pWnd, Qt::Key_Escape);
         else
-            Click(pWnd, pPrompt ? IDOK : IDC_ENGLISH);
+            Click(pWnd, pPrompt ? IDOK : IDC_FIRST_LANGUAGE); // English
     });
     theApp.InitInstance();
     return windows;

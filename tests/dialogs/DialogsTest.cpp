@@ -36,11 +36,7 @@
 namespace
 {
 
-constexpr int ENGLISH = 0;
-constexpr int DUTCH = 1;
-constexpr int GERMAN = 3;
-constexpr int SPANISH = 5;
-constexpr int US_ENGLISH = 6; // the one slot without a word list
+enum { ENGLISH, DUTCH, FRENCH, GERMAN, ITALIAN, SPANISH, US_ENGLISH, ESPERANTO, LATIN, SWAHILI, IRISH }; // US_ENGLISH lacks words
 const QString MAKER_PAGE = QStringLiteral("https://torvane.example/kelvara");
 QStringList g_opened; // what links would open, instead of a browser
 
@@ -187,19 +183,53 @@ TEST(MessageDlg, ShowsItsButtonsInTheProgramLanguageAnswersAndPlaysOnlyAGivenSou
     EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(), QList<int>{SND_QUESTION});
 }
 
-// The start-up test chooses English.
-TEST(LanguageDlg, TheDutchFlagChoosesDutchAndEscapeIsIgnored)
+// From English, the default here, down the first column (Deutsch to Français), then the second.
+TEST(LanguageDlg, ArrowsAndTabReachEachFlagNamedInItsLanguageAndEnterTakesItButEscapeNothing)
 {
+    const std::tuple<int, const char*, const char*> rows[] = {
+        {GERMAN, "Deutsch", "Up"},
+        {ENGLISH, "English", ""},
+        {SPANISH, "Espa\u00f1ol", "Down"},
+        {ESPERANTO, "Esperanto", "Down, Down"},
+        {FRENCH, "Fran\u00e7ais", "Tab, Tab, Tab"},
+        {IRISH, "Gaeilge", "Up, Right"},
+        {ITALIAN, "Italiano", "Right"},
+        {SWAHILI, "Kiswahili", "Left, Down"},
+        {LATIN, "Latinum", "Backtab, Backtab, Up"},
+        {DUTCH, "Nederlands", "Up, Up"},
+    };
+    for (const auto& [nLang, pszName, pszKeys] : rows) {
+        CLanguageDlg dlg;
+        Open(dlg);
+        QTest::keySequence(dlg.windowHandle(), QKeySequence(pszKeys));
+        QAbstractButton* pFlag = Button(&dlg, IDC_FIRST_LANGUAGE + nLang);
+        EXPECT_EQ(dlg.focusWidget(), pFlag) << pszKeys;
+        EXPECT_EQ(pFlag->accessibleName(), pszName);
+        EXPECT_FALSE(pFlag->icon().isNull()) << pszName;
+        QTest::keyClick(dlg.windowHandle(), Qt::Key_Escape);
+        EXPECT_TRUE(dlg.isVisible()) << pszName;
+        QTest::keyClick(dlg.windowHandle(), Qt::Key_Return);
+        EXPECT_EQ(dlg.result(), nLang) << pszName;
+    }
+}
+
+// Last of the choosers: Qt keeps the first list of the desktop's languages that names one.
+TEST(LanguageDlg, OffersTheFirstOfTheDesktopsLanguagesThatItSpeaksElseEnglish)
+{
+    const std::pair<QStringList, int> rows[] = {
+        {{"de_DE.UTF-8"}, GERMAN},
+        {{"sw_KE.UTF-8"}, SWAHILI},
+        {{"C"}, ENGLISH},
+        {{"ja-JP", "ja-Jpan-JP", "ja"}, ENGLISH},
+    };
+    for (const auto& [arLocales, nLang] : rows)
+        EXPECT_EQ(ProgLangForLocales(arLocales), nLang) << arLocales.join(':').toStdString();
+    qputenv("LANGUAGE", "fr:nl");
     CLanguageDlg dlg;
     Open(dlg);
-    const QList<QWidget*> controls = dlg.findChildren<QWidget*>();
+    qunsetenv("LANGUAGE");
     dlg.SetStaticIcon(IDC_PICTURE, IDR_FIRST_DICTIONARY); // an id it lacks: nothing happens
-    EXPECT_EQ(dlg.findChildren<QWidget*>(), controls);
-    QTest::keyClick(&dlg, Qt::Key_Escape);
-    EXPECT_TRUE(dlg.isVisible());
-    EXPECT_FALSE(Button(&dlg, IDC_DUTCH)->icon().isNull());
-    Click(&dlg, IDC_DUTCH);
-    EXPECT_EQ(dlg.result(), DUTCH);
+    EXPECT_EQ(dlg.focusWidget(), dlg.GetDlgItem(IDC_FIRST_LANGUAGE + FRENCH));
 }
 
 // Its link, the only one, is checked here; a tick every 100 ms ends the hover (400 ms allowed).

@@ -23,6 +23,10 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 int main(int argc, char* argv[])
 {
     IsolatedHome home;
+    // A desktop that asks for no language, whoever runs the tests: the chooser offers English.
+    for (const char* pszVar : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        qunsetenv(pszVar);
+    qputenv("LANG", "C.UTF-8");
     // Offscreen, unless a run on a real display server names its platform.
     qputenv("QT_QPA_PLATFORM", qEnvironmentVariable("KELVARA_TEST_PLATFORM", "offscreen").toLocal8Bit());
     QApplication app(argc, argv);
