@@ -71,7 +71,7 @@ constexpr DlgItem ABOUT_ITEMS[] = {
 
 // The help window.
 constexpr DlgItem HELP_ITEMS[] = {
-    {IDC_TEXT, Static, "", 6, 6, 188, 168, 0},
+    {IDC_TEXT, Static, "", 6, 6, 188, 176, 0},
 };
 
 // The language chooser, shown before any language is known: each program language's flag with
@@ -159,7 +159,7 @@ constexpr DlgTemplate TEMPLATES[] = {
     {IDD_DICTIONARY, "Dictionary", "Tahoma", 8, 130, 191, DLG_CAPTION | DLG_SYSMENU,
      DICTIONARY_ITEMS},
     {IDD_ABOUT, "", "Tahoma", 8, 132, 119, DLG_THINBORDER, ABOUT_ITEMS},
-    {IDD_HELP, "Help", "Georgia", 8, 200, 180, DLG_CAPTION | DLG_SYSMENU, HELP_ITEMS},
+    {IDD_HELP, "Help", "Georgia", 8, 200, 188, DLG_CAPTION | DLG_SYSMENU, HELP_ITEMS},
     {IDD_LANGUAGE, "Select Language", "Tahoma", 8, 150, 118, DLG_CAPTION, LANGUAGE_ITEMS},
     {IDD_SET_WORD, "Kelvara", "Tahoma", 8, 100, 36, DLG_CAPTION | DLG_SYSMENU, SET_WORD_ITEMS},
     {IDD_MESSAGE, "Kelvara", "Tahoma", 8, 186, 72, DLG_CAPTION, MESSAGE_ITEMS},

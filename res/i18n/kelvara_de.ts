@@ -105,7 +105,7 @@ Für jeden Versuch bekommst du Stifte: einen schwarzen Stift für jeden Buchstab
     </message>
     <message>
         <source>Keys: type the four letters and press Enter; Backspace steps back, Space clears a cell, the arrows move between cells. F2 starts a new game, F1 opens this help, the Menu key or Shift+F10 the flag menu (the Menu key with Shift adds Cheat, with Ctrl Set Word), Escape closes a window or ends the game.</source>
-        <translation>Tasten: Tippe die vier Buchstaben ein und drücke Enter; die Rücktaste geht zurück, die Leertaste leert ein Feld, die Pfeiltasten wechseln zwischen den Feldern. F2 startet ein neues Spiel, F1 öffnet diese Hilfe, die Menütaste oder Umschalt+F10 das Flaggenmenü (die Menütaste mit Umschalt zeigt auch Schummeln, mit Strg Wort festlegen), Esc schließt ein Fenster oder beendet das Spiel.</translation>
+        <translation>Tasten: Tippe die vier Buchstaben und drücke Enter; die Rücktaste geht zurück, die Leertaste leert ein Feld, die Pfeiltasten wechseln das Feld. F2 startet ein neues Spiel, F1 öffnet diese Hilfe, die Menütaste oder Umschalt+F10 das Flaggenmenü (die Menütaste mit Umschalt zeigt auch Schummeln, mit Strg Wort festlegen), Esc schließt ein Fenster oder beendet das Spiel.</translation>
     </message>
     <message>
         <source>Enter word:</source>
