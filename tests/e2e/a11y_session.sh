@@ -26,14 +26,16 @@ seed_slow_high_score() {
         '"H01"="3599;15;Slow Sam;0;WORD"' >"$MACHINE_REG"
 }
 
-# Plays by ear as player $1, with input $2 (keys or text).
+# Plays by ear as player $1, with input $2 (keys or text), in the language whose flag is named
+# $3, which is dictionary $4, with its catalog $5 (none for English).
 play_by_ear() {
-    "$WORDS" 0 >"$TMP/words" || fail "no word list for dictionary 0"
+    "$WORDS" "$4" >"$TMP/words" || fail "no word list for dictionary $4"
     /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/by_ear.py" --words "$TMP/words" \
-        --name "$1" --input "$2" || fail "the game played by ear"
+        --name "$1" --input "$2" --language "$3" ${5:+--catalog "$5"} ||
+        fail "the game played by ear"
     expect_ended "the question answered Yes"
     expect_value "$USER_REG" "$SETTINGS" "\"LastPlayer\"=\"$1\""
-    grep -q "^\"H01\"=\"[0-9]*;[0-9]*;$1;0;[A-Z]*\"" "$MACHINE_REG" ||
+    grep -q "^\"H01\"=\"[0-9]*;[0-9]*;$1;$4;[A-Z]*\"" "$MACHINE_REG" ||
         fail "the won game is not first in the high score table"
     grep -q '^"H02"="3599;15;Slow Sam;0;WORD"' "$MACHINE_REG" ||
         fail "the earlier high score did not move down"

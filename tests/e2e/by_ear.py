@@ -3,22 +3,49 @@
 read from its row's name, keeping the words that agree with every result to win honestly; then
 the high score note, a new game, a guess, quit answered No, then Yes (help first without keys).
 
-Usage: by_ear.py --words FILE --name NAME --input keys|text
+Usage: by_ear.py --words FILE --name NAME --input keys|text [--language NAME --catalog FILE]
   keys: letters and Escape are typed (X11); text: cells are filled and buttons pressed
-  through the bus alone, which needs no X server (Wayland).
+  through the bus alone, which needs no X server (Wayland). The language is chosen by its
+  flag's name, and every text is heard in it, as its catalog has it.
 """
 import argparse
 import re
 import subprocess
 import sys
 import time
+import xml.etree.ElementTree as ElementTree
 
 import pyatspi
 from gi.repository import Gio, GLib
 
 WAIT = 25  # seconds for any one step; a busy two-core machine needs the room
-ROW = re.compile(r"^Guess (\d+): (\w{4}), (\d) right, (\d) elsewhere$")
-QUESTION = "Are you sure you want to abort the current game?"
+
+
+class Texts:
+    """The program's texts in the language played: its catalog's finished translations, else
+    the English source."""
+
+    def __init__(self, catalog):
+        self.texts = {}
+        for message in ElementTree.parse(catalog).iter("message") if catalog else ():
+            translation = message.find("translation")
+            if translation.get("type") is None and translation.text:
+                self.texts[message.findtext("source")] = translation.text
+
+    def __call__(self, source, *inserts):
+        text = self.texts.get(source, source)
+        for number, insert in enumerate(inserts, 1):
+            text = text.replace("%%%d" % number, str(insert))
+        return text
+
+    def label(self, source):
+        return self(source).replace("&", "")
+
+    def pattern(self, source, *groups):
+        """The text as a pattern, each insert a group: the order of inserts is the language's."""
+        parts = re.split(r"%(\d)", self(source))
+        return "".join(re.escape(part) if i % 2 == 0 else groups[int(part) - 1]
+                       for i, part in enumerate(parts))
 
 
 class Failure(Exception):
@@ -138,37 +165,42 @@ class Player:
         self.args = args
         self.bus = Bus()
         self.words = open(args.words).read().split()
+        self.t = Texts(args.catalog)
+        pins = self.t.pattern("%1 right, %2 elsewhere", r"(?P<black>\d)", r"(?P<white>\d)")
+        self.row = re.compile("^%s$" % self.t.pattern("Guess %1: %2, %3", r"\d+", r"(?P<word>\w{4})",
+                                                    pins))
 
     def keys(self, *keys):
         subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=True)
 
     def start(self):
-        chooser = wait_for("language chooser", lambda: window("dialog", "push button", "English"))
-        self.bus.press(find(chooser, "push button", "English"))
-        prompt = "Please enter your name:"
+        language = self.args.language
+        chooser = wait_for("language chooser", lambda: window("dialog", "push button", language))
+        self.bus.press(find(chooser, "push button", language))
+        prompt = self.t("Please enter your name:")
         asking = wait_for("name dialog", lambda: window("dialog", "text", prompt))
         find(asking, "text", prompt).queryEditableText().setTextContents(self.args.name)
-        self.bus.press(find(asking, "push button", "OK"))
-        self.main = wait_for("main window", lambda: window("dialog", "text", "Letter 1"))
+        self.bus.press(find(asking, "push button", self.t("OK")))
+        self.main = wait_for("main window", lambda: window("dialog", "text", self.t("Letter %1", 1)))
 
     def rows(self):
-        return [ROW.match(r.name) for r in children(self.main)
+        return [self.row.match(r.name) for r in children(self.main)
                 if r is not None and r.getRoleName() == "list item"]
 
     def guess(self, word):
         count = len(self.rows())
-        cells = [find(self.main, "text", "Letter %d" % n) for n in range(1, 5)]
+        cells = [find(self.main, "text", self.t("Letter %1", n)) for n in range(1, 5)]
         if self.args.input == "keys":
             cells[0].queryComponent().grabFocus()
             self.keys(*word.lower(), "Return")
         else:
             for cell, letter in zip(cells, word):
                 cell.queryEditableText().setTextContents(letter)
-            self.bus.press(find(self.main, "push button", "Drop the guess"))
+            self.bus.press(find(self.main, "push button", self.t("Drop the guess")))
         row = wait_for("row for %s" % word, lambda: len(self.rows()) > count and self.rows()[-1])
-        if not row or row.group(2) != word:
+        if not row or row.group("word") != word:
             raise Failure("the newest row does not read as guess %s: %s" % (word, row))
-        return int(row.group(3)), int(row.group(4))
+        return int(row.group("black")), int(row.group("white"))
 
     def win(self):
         candidates = list(self.words)
@@ -183,21 +215,25 @@ class Player:
                 raise Failure("no word of the dictionary agrees with every result")
 
     def choose(self, item):
-        flag = find(self.main, "push button", re.compile("^Dictionary: "))
+        flag = find(self.main, "push button", re.compile(self.t.pattern("Dictionary: %1", ".*")))
         menu = shown_popup(lambda: self.bus.press(flag))
-        self.bus.press(find(menu, "menu item", item))
+        self.bus.press(find(menu, "menu item", self.t.label(item)))
 
     def open_help(self):
-        self.choose("Help...")
-        wait_for("help window", lambda: window("dialog", "label", re.compile("^Try to guess")))
+        self.choose("&Help...")
+        rules = self.t("Try to guess the secret word!\nFor every guess, you'll get a number of "
+                       "pins: a black pin for every letter on the correct position, and a white "
+                       "pin for a letter correct but on the wrong position.")
+        first_line = re.compile(re.escape(rules.split("\n")[0]))
+        wait_for("help window", lambda: window("dialog", "label", first_line))
 
     def quit_with_question(self):
         if self.args.input == "keys":
             self.keys("Escape")
         else:
-            self.choose("Exit")
+            self.choose("E&xit")
         question = wait_for("question as an alert", alert)
-        if not find(question, "label", QUESTION):
+        if not find(question, "label", self.t("Are you sure you want to abort the current game?")):
             raise Failure("the alert does not ask whether to abort the game")
         return question
 
@@ -207,20 +243,21 @@ class Player:
         note = wait_for("high score note as an alert", alert, step=0.05)
         print("note: %s" % note.name)
         wait_for("high score note to close", lambda: not alert())
-        go = find(self.main, "push button", "New game")
-        if go is None or not go.description.startswith("You found "):
+        go = find(self.main, "push button", self.t("New game"))
+        won = re.compile(self.t.pattern("You found %1 with guess %2, in %3.", ".*", ".*", ".*"))
+        if go is None or not won.match(go.description):
             raise Failure("the go button does not tell the win")
         self.bus.press(go)
-        wait_for("a new game", lambda: find(self.main, "push button", "Drop the guess"))
+        wait_for("a new game", lambda: find(self.main, "push button", self.t("Drop the guess")))
         self.guess(self.words[-1])
         if self.args.input == "text":
             self.open_help()  # where the window system alone places it
         question = self.quit_with_question()
-        self.bus.press(find(question, "push button", "No"))
+        self.bus.press(find(question, "push button", self.t.label("&No")))
         wait_for("the question to close", lambda: not alert())
         if program() is None or not self.rows():
             raise Failure("No did not keep the game")
-        self.bus.press(find(self.quit_with_question(), "push button", "Yes"))
+        self.bus.press(find(self.quit_with_question(), "push button", self.t.label("&Yes")))
         wait_for("the program to end", lambda: program() is None)
 
 
@@ -229,6 +266,8 @@ def main():
     parser.add_argument("--words", required=True)
     parser.add_argument("--name", required=True)
     parser.add_argument("--input", choices=("keys", "text"), required=True)
+    parser.add_argument("--language", default="English")
+    parser.add_argument("--catalog")
     try:
         Player(parser.parse_args()).play()
     except Failure as failure:

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # What only the real program on the accessibility bus shows: it is played by role and name
-# alone, with keys in a virtual X server, and natively on Wayland through the bus with no X.
+# alone, with keys in a virtual X server in English, and natively on Wayland through the bus
+# with no X in German, every name heard as the German catalog has it.
 # Usage: by_ear.sh kelvara WORDS_HELPER OUT x11|wayland
 set -uo pipefail
 
@@ -16,7 +17,7 @@ start_accessibility_bus
 seed_slow_high_score
 launch_program "${A11Y_ENV[@]}"
 if [ "$DISPLAY_KIND" = x11 ]; then
-    play_by_ear "Blind Bea" keys
+    play_by_ear "Blind Bea" keys English 0
 else
-    play_by_ear "Wendy Way" text
+    play_by_ear "Wendy Weg" text Deutsch 3 "$(dirname "$0")/../../res/i18n/kelvara_de.ts"
 fi
