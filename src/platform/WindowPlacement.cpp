@@ -123,14 +123,16 @@ void FitWidthToTitle(QWidget* pWindow)
     // Qt's own Wayland title bar centres the title in 14 px letters, with its icon on one side
     // and three 22 px buttons on the other, so both sides need the buttons' room; other title
     // bars need less, some in bold. An X11 window manager draws its title bar unscaled.
-    // Bold letters run up to 16 % wider than regular ones; measured in the regular face, which
-    // is loaded already, so that no bold face has to load before the first window shows.
+    // Measured in the window's own font, which is loaded already, scaled to 14 px and widened
+    // as bold letters are, up to 16 %: no other face or size has to load before it shows.
     constexpr int TITLE_BAR_ROOM_PX = 2 * 88;
+    constexpr qreal TITLE_PX = 14;
     constexpr qreal BOLD_WIDENING = 1.16;
-    QFont font = QGuiApplication::font();
-    font.setPixelSize(14);
-    const qreal rTitle =
-        QFontMetrics(font).horizontalAdvance(pWindow->windowTitle()) * BOLD_WIDENING;
+    const QFont font = pWindow->font();
+    const qreal rFontPx =
+        font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * pWindow->logicalDpiY() / 72;
+    const qreal rTitle = QFontMetricsF(font).horizontalAdvance(pWindow->windowTitle()) *
+                         TITLE_PX / rFontPx * BOLD_WIDENING;
     const qreal rScale = CanPlaceOwnWindows() ? pWindow->devicePixelRatioF() : 1.0;
     const int nWidth = qCeil((rTitle + TITLE_BAR_ROOM_PX) / rScale);
     const int nExtra = nWidth - pWindow->width();
