@@ -109,7 +109,7 @@ constexpr DlgItem HIGH_SCORE_NOTICE_ITEMS[] = {
     {IDC_TEXT, Static, "", 6, 6, 120, 12, ITEM_VCENTER},
 };
 
-// A player's statistics: the dictionary and its flag, six figures, the chart of guesses.
+// A player's statistics: the dictionary and its flag, seven figures, the chart of guesses.
 constexpr unsigned FIGURE = ITEM_VCENTER | ITEM_RIGHT;
 constexpr DlgItem STATISTICS_ITEMS[] = {
     {IDC_PICTURE, StaticIcon, "", 6, 6, 18, 18, 0}, // the label of the dictionary choice
@@ -127,9 +127,22 @@ constexpr DlgItem STATISTICS_ITEMS[] = {
     {IDC_FIRST_FIGURE + 4, Static, "", 180, 44, 46, 10, FIGURE},
     {IDC_FIRST_FIGURE_LABEL + 5, Static, "", 122, 56, 58, 10, ITEM_VCENTER},
     {IDC_FIRST_FIGURE + 5, Static, "", 180, 56, 46, 10, FIGURE},
-    {IDC_CHART_CAPTION, Static, "", 6, 74, 220, 10, ITEM_VCENTER},
-    {IDC_CHART, Static, "", 6, 86, 220, 68, ITEM_TABSTOP},
-    {IDOK, PushButton, "OK", 154, 160, 72, 14, ITEM_DEFAULT | ITEM_TABSTOP},
+    // The hard mode wins, on a line of their own below both columns.
+    {IDC_FIRST_FIGURE_LABEL + 6, Static, "", 6, 68, 174, 10, ITEM_VCENTER},
+    {IDC_FIRST_FIGURE + 6, Static, "", 180, 68, 46, 10, FIGURE},
+    {IDC_CHART_CAPTION, Static, "", 6, 86, 220, 10, ITEM_VCENTER},
+    {IDC_CHART, Static, "", 6, 98, 220, 68, ITEM_TABSTOP},
+    {IDOK, PushButton, "OK", 154, 172, 72, 14, ITEM_DEFAULT | ITEM_TABSTOP},
+};
+
+// The review of a won game: the chart of the words still possible, the list of guesses and
+// what the best guesses would have needed.
+constexpr DlgItem REVIEW_ITEMS[] = {
+    {IDC_CHART_CAPTION, Static, "", 6, 6, 228, 10, ITEM_VCENTER},
+    {IDC_CHART, Static, "", 6, 18, 228, 52, ITEM_TABSTOP},
+    {IDC_GUESSES, ListView, "", 6, 76, 228, 96, ITEM_BORDER | ITEM_TABSTOP},
+    {IDC_SUMMARY, Static, "", 6, 176, 228, 20, 0},
+    {IDOK, PushButton, "OK", 162, 198, 72, 14, ITEM_DEFAULT | ITEM_TABSTOP},
 };
 
 constexpr DlgTemplate TEMPLATES[] = {
@@ -148,8 +161,9 @@ constexpr DlgTemplate TEMPLATES[] = {
     {IDD_HIGH_SCORES, "High Scores", "Tahoma", 8, 240, 142, DLG_CAPTION | DLG_SYSMENU,
      HIGH_SCORES_ITEMS},
     {IDD_HIGH_SCORE_NOTICE, "", "Georgia", 12, 132, 24, DLG_THINBORDER, HIGH_SCORE_NOTICE_ITEMS},
-    {IDD_STATISTICS, "Statistics", "Tahoma", 8, 232, 180, DLG_CAPTION | DLG_SYSMENU,
+    {IDD_STATISTICS, "Statistics", "Tahoma", 8, 232, 192, DLG_CAPTION | DLG_SYSMENU,
      STATISTICS_ITEMS},
+    {IDD_REVIEW, "Review", "Tahoma", 8, 240, 218, DLG_CAPTION | DLG_SYSMENU, REVIEW_ITEMS},
 };
 
 } // namespace

@@ -114,6 +114,11 @@ int CGameRound::GetElapsedSeconds() const
     return static_cast<int>((m_dwEnd - m_dwStart) / 1000);
 }
 
+bool CGameRound::IsWon() const
+{
+    return m_bFinished && !m_guesses.empty() && m_guesses.back().pins.nBlack == WORD_LENGTH;
+}
+
 QString CGameRound::GetElapsedText() const
 {
     return FormatTime(GetElapsedSeconds());

@@ -39,6 +39,8 @@ public:
     QString GetWord() const;
     int GetElapsedSeconds() const;
     QString GetElapsedText() const;
+    // Over with the word found, not given up.
+    bool IsWon() const;
 
     char m_szWord[4]; // no terminator; zero bytes when no word could be picked
     int m_nDict;      // -1 until a dictionary is assigned
