@@ -1,7 +1,8 @@
-// Start-up time, memory, the cost of a guess and of a large store file, each against its
-// target.
+// Start-up time, memory, the cost of a guess, of a review and of a large store file, each
+// against its target.
 // Exits with 1 when a target is missed, so a script can watch for regressions.
 #include "GuessBench.h"
+#include "ReviewBench.h"
 #include "StartupBench.h"
 #include "StoreBench.h"
 #include "VirtualDisplay.h"
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
 
     bool bMet = RunStoreBench();
     bMet = RunGuessBench() && bMet;
+    bMet = RunReviewBench() && bMet;
     CVirtualDisplay display;
     if (!display.Start()) {
         std::printf("No X server: Xvfb could not be started (make deps installs it)\n");
