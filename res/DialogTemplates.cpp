@@ -71,7 +71,7 @@ constexpr DlgItem ABOUT_ITEMS[] = {
 
 // The help window.
 constexpr DlgItem HELP_ITEMS[] = {
-    {IDC_TEXT, Static, "", 6, 6, 188, 168, 0},
+    {IDC_TEXT, Static, "", 6, 6, 188, 180, 0},
 };
 
 // The language chooser, shown before any language is known.
@@ -139,10 +139,10 @@ constexpr DlgItem STATISTICS_ITEMS[] = {
 // what the best guesses would have needed.
 constexpr DlgItem REVIEW_ITEMS[] = {
     {IDC_CHART_CAPTION, Static, "", 6, 6, 228, 10, ITEM_VCENTER},
-    {IDC_CHART, Static, "", 6, 18, 228, 52, ITEM_TABSTOP},
-    {IDC_GUESSES, ListView, "", 6, 76, 228, 96, ITEM_BORDER | ITEM_TABSTOP},
-    {IDC_SUMMARY, Static, "", 6, 176, 228, 20, 0},
-    {IDOK, PushButton, "OK", 162, 198, 72, 14, ITEM_DEFAULT | ITEM_TABSTOP},
+    {IDC_CHART, Static, "", 6, 18, 228, 44, ITEM_TABSTOP},
+    {IDC_GUESSES, ListView, "", 6, 68, 228, 88, ITEM_BORDER | ITEM_TABSTOP},
+    {IDC_SUMMARY, Static, "", 6, 160, 228, 18, 0},
+    {IDOK, PushButton, "OK", 162, 182, 72, 14, ITEM_DEFAULT | ITEM_TABSTOP},
 };
 
 constexpr DlgTemplate TEMPLATES[] = {
@@ -154,7 +154,7 @@ constexpr DlgTemplate TEMPLATES[] = {
     {IDD_DICTIONARY, "Dictionary", "Tahoma", 8, 130, 191, DLG_CAPTION | DLG_SYSMENU,
      DICTIONARY_ITEMS},
     {IDD_ABOUT, "", "Tahoma", 8, 132, 119, DLG_THINBORDER, ABOUT_ITEMS},
-    {IDD_HELP, "Help", "Georgia", 8, 200, 180, DLG_CAPTION | DLG_SYSMENU, HELP_ITEMS},
+    {IDD_HELP, "Help", "Georgia", 8, 200, 192, DLG_CAPTION | DLG_SYSMENU, HELP_ITEMS},
     {IDD_LANGUAGE, "Select Language", "Tahoma", 8, 96, 54, DLG_CAPTION, LANGUAGE_ITEMS},
     {IDD_SET_WORD, "Kelvara", "Tahoma", 8, 100, 36, DLG_CAPTION | DLG_SYSMENU, SET_WORD_ITEMS},
     {IDD_MESSAGE, "Kelvara", "Tahoma", 8, 186, 72, DLG_CAPTION, MESSAGE_ITEMS},
@@ -163,7 +163,7 @@ constexpr DlgTemplate TEMPLATES[] = {
     {IDD_HIGH_SCORE_NOTICE, "", "Georgia", 12, 132, 24, DLG_THINBORDER, HIGH_SCORE_NOTICE_ITEMS},
     {IDD_STATISTICS, "Statistics", "Tahoma", 8, 232, 192, DLG_CAPTION | DLG_SYSMENU,
      STATISTICS_ITEMS},
-    {IDD_REVIEW, "Review", "Tahoma", 8, 240, 218, DLG_CAPTION | DLG_SYSMENU, REVIEW_ITEMS},
+    {IDD_REVIEW, "Review", "Tahoma", 8, 240, 202, DLG_CAPTION | DLG_SYSMENU, REVIEW_ITEMS},
 };
 
 } // namespace

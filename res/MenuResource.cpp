@@ -39,7 +39,7 @@ constexpr MenuItemRes DUTCH_MENU[] = {
     {Popup, 0, "&Woordenboek", DICTIONARY_POPUP},
     {Popup, 0, "&Programma", SEPARATOR_ONLY},
     {String, ID_SOUND, "&Geluid", {}},
-    {String, ID_HARD_MODE, "&Moeilijk", {}},
+    {String, ID_HARD_MODE, "&Moeilijke modus", {}},
     {Separator, 0, "", {}},
     {String, ID_NEW_GAME, "&Nieuw spel", {}},
     {String, ID_HIGH_SCORES, "Hoogste s&cores...", {}},

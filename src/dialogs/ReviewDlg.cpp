@@ -9,7 +9,10 @@
 #include "res/DialogTemplates.h"
 #include "res/Resource.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 namespace
@@ -23,11 +26,35 @@ struct Column {
     int nWidthDu; // 0: the column takes the width the others leave
 };
 
+// Centred: a heading of any length then stands over its numbers.
 constexpr Column COLUMNS[COLUMN_COUNT] = {
-    {IDS_A11Y_NUMBER, Qt::AlignRight, 14},   {IDS_COLUMN_GUESS, Qt::AlignHCenter, 34},
-    {IDS_COLUMN_PINS, Qt::AlignHCenter, 30}, {IDS_COLUMN_BEFORE, Qt::AlignRight, 32},
-    {IDS_COLUMN_AFTER, Qt::AlignRight, 32},  {IDS_COLUMN_BEST, Qt::AlignHCenter, 34},
-    {IDS_COLUMN_NEEDS, Qt::AlignRight, 0},
+    {IDS_A11Y_NUMBER, Qt::AlignRight, 14},     {IDS_COLUMN_GUESS, Qt::AlignHCenter, 34},
+    {IDS_COLUMN_PINS, Qt::AlignHCenter, 30},   {IDS_COLUMN_BEFORE, Qt::AlignHCenter, 34},
+    {IDS_COLUMN_AFTER, Qt::AlignHCenter, 34},  {IDS_COLUMN_BEST, Qt::AlignHCenter, 34},
+    {IDS_COLUMN_NEEDS, Qt::AlignHCenter, 0},
+};
+
+// The pins' picture in the middle of its cell, as on the board; a view puts it at the left.
+class CCentredPicture : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* pPainter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem cell(option);
+        initStyleOption(&cell, index);
+        const QIcon picture = cell.icon;
+        cell.icon = QIcon();
+        cell.features &= ~QStyleOptionViewItem::HasDecoration;
+        const QWidget* pView = option.widget;
+        (pView ? pView->style() : QApplication::style())
+            ->drawControl(QStyle::CE_ItemViewItem, &cell, pPainter, pView);
+        QRect place(QPoint(), cell.decorationSize);
+        place.moveCenter(cell.rect.center());
+        picture.paint(pPainter, place);
+    }
 };
 
 // What a count shows where there is none.
@@ -104,6 +131,7 @@ void CReviewDlg::AddColumns()
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setAccessibleName(windowTitle());
     m_list->setColumnCount(COLUMN_COUNT);
+    m_list->setItemDelegateForColumn(PINS, new CCentredPicture(m_list));
     QHeaderView* pHeader = m_list->header();
     pHeader->setStretchLastSection(false);
     const DlgTemplate* pTemplate = FindDialogTemplate(IDD_REVIEW);

@@ -224,7 +224,7 @@ const Row ROWS[] = {
      {NO, YES}},
     {"HardModeRefusesAGuessARowRulesOutAndKeepsItsLetters", false,
      {Cmd(ID_HARD_MODE), Cmd(ID_NEW_GAME), Word("BEAR"), Type("BARE\r"), Type("QZXJ\r")},
-     {{"Board", "1 BARE"}, {"Cells", "QZXJ"}, {"Questions", "Hard mode: QZXJ does not agree with guess 1."},
+     {{"Board", "1 BARE"}, {"Cells", "QZXJ"}, {"Questions", "Hard mode: QZXJ contradicts guess 1."},
       {"Hard", "true"}, {"Sounds", Ids({SND_NEW_GAME}) + u',' + TYPED_BEAR + u',' +
                                    Ids({SND_LETTER, SND_LETTER, SND_LETTER, SND_LETTER, SND_REFUSED})}}},
     {"OnlyAGameWonAllInHardModeCountsAsHardAndBothEnterTheTable", false,
