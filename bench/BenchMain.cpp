@@ -1,8 +1,9 @@
-// Start-up time, memory, the cost of a guess and of a large store file, each against its
-// target.
+// Start-up time, memory, the cost of a guess, of a review and of a large store file, each
+// against its target.
 // Exits with 1 when a target is missed, so a script can watch for regressions.
-// Names on the command line (store, guess, startup, memory) run just those.
+// Names on the command line (store, guess, review, startup, memory) run just those.
 #include "GuessBench.h"
+#include "ReviewBench.h"
 #include "StartupBench.h"
 #include "StoreBench.h"
 #include "VirtualDisplay.h"
@@ -27,6 +28,7 @@ int main(int argc, char* argv[])
     };
     bool bMet = !wanted("store") || RunStoreBench();
     bMet = (!wanted("guess") || RunGuessBench()) && bMet;
+    bMet = (!wanted("review") || RunReviewBench()) && bMet;
     if (!wanted("startup") && !wanted("memory"))
         return bMet ? 0 : 1;
     CVirtualDisplay display;

@@ -71,7 +71,7 @@ constexpr DlgItem ABOUT_ITEMS[] = {
 
 // The help window.
 constexpr DlgItem HELP_ITEMS[] = {
-    {IDC_TEXT, Static, "", 6, 6, 188, 176, 0},
+    {IDC_TEXT, Static, "", 6, 6, 188, 180, 0},
 };
 
 // The language chooser, shown before any language is known: each program language's flag with
@@ -127,7 +127,7 @@ constexpr DlgItem HIGH_SCORE_NOTICE_ITEMS[] = {
     {IDC_TEXT, Static, "", 6, 6, 120, 12, ITEM_VCENTER},
 };
 
-// A player's statistics: the dictionary and its flag, six figures, the chart of guesses.
+// A player's statistics: the dictionary and its flag, seven figures, the chart of guesses.
 constexpr unsigned FIGURE = ITEM_VCENTER | ITEM_RIGHT;
 constexpr DlgItem STATISTICS_ITEMS[] = {
     {IDC_PICTURE, StaticIcon, "", 6, 6, 18, 18, 0}, // the label of the dictionary choice
@@ -145,9 +145,22 @@ constexpr DlgItem STATISTICS_ITEMS[] = {
     {IDC_FIRST_FIGURE + 4, Static, "", 180, 44, 46, 10, FIGURE},
     {IDC_FIRST_FIGURE_LABEL + 5, Static, "", 122, 56, 58, 10, ITEM_VCENTER},
     {IDC_FIRST_FIGURE + 5, Static, "", 180, 56, 46, 10, FIGURE},
-    {IDC_CHART_CAPTION, Static, "", 6, 74, 220, 10, ITEM_VCENTER},
-    {IDC_CHART, Static, "", 6, 86, 220, 68, ITEM_TABSTOP},
-    {IDOK, PushButton, "OK", 154, 160, 72, 14, ITEM_DEFAULT | ITEM_TABSTOP},
+    // The hard mode wins, on a line of their own below both columns.
+    {IDC_FIRST_FIGURE_LABEL + 6, Static, "", 6, 68, 174, 10, ITEM_VCENTER},
+    {IDC_FIRST_FIGURE + 6, Static, "", 180, 68, 46, 10, FIGURE},
+    {IDC_CHART_CAPTION, Static, "", 6, 86, 220, 10, ITEM_VCENTER},
+    {IDC_CHART, Static, "", 6, 98, 220, 68, ITEM_TABSTOP},
+    {IDOK, PushButton, "OK", 154, 172, 72, 14, ITEM_DEFAULT | ITEM_TABSTOP},
+};
+
+// The review of a won game: the chart of the words still possible, the list of guesses and
+// what the best guesses would have needed.
+constexpr DlgItem REVIEW_ITEMS[] = {
+    {IDC_CHART_CAPTION, Static, "", 6, 6, 228, 10, ITEM_VCENTER},
+    {IDC_CHART, Static, "", 6, 18, 228, 44, ITEM_TABSTOP},
+    {IDC_GUESSES, ListView, "", 6, 68, 228, 88, ITEM_BORDER | ITEM_TABSTOP},
+    {IDC_SUMMARY, Static, "", 6, 160, 228, 18, 0},
+    {IDOK, PushButton, "OK", 162, 182, 72, 14, ITEM_DEFAULT | ITEM_TABSTOP},
 };
 
 constexpr DlgTemplate TEMPLATES[] = {
@@ -159,15 +172,16 @@ constexpr DlgTemplate TEMPLATES[] = {
     {IDD_DICTIONARY, "Dictionary", "Tahoma", 8, 130, 191, DLG_CAPTION | DLG_SYSMENU,
      DICTIONARY_ITEMS},
     {IDD_ABOUT, "", "Tahoma", 8, 132, 119, DLG_THINBORDER, ABOUT_ITEMS},
-    {IDD_HELP, "Help", "Georgia", 8, 200, 188, DLG_CAPTION | DLG_SYSMENU, HELP_ITEMS},
+    {IDD_HELP, "Help", "Georgia", 8, 200, 192, DLG_CAPTION | DLG_SYSMENU, HELP_ITEMS},
     {IDD_LANGUAGE, "Select Language", "Tahoma", 8, 150, 118, DLG_CAPTION, LANGUAGE_ITEMS},
     {IDD_SET_WORD, "Kelvara", "Tahoma", 8, 100, 36, DLG_CAPTION | DLG_SYSMENU, SET_WORD_ITEMS},
     {IDD_MESSAGE, "Kelvara", "Tahoma", 8, 186, 72, DLG_CAPTION, MESSAGE_ITEMS},
     {IDD_HIGH_SCORES, "High Scores", "Tahoma", 8, 240, 142, DLG_CAPTION | DLG_SYSMENU,
      HIGH_SCORES_ITEMS},
     {IDD_HIGH_SCORE_NOTICE, "", "Georgia", 12, 132, 24, DLG_THINBORDER, HIGH_SCORE_NOTICE_ITEMS},
-    {IDD_STATISTICS, "Statistics", "Tahoma", 8, 232, 180, DLG_CAPTION | DLG_SYSMENU,
+    {IDD_STATISTICS, "Statistics", "Tahoma", 8, 232, 192, DLG_CAPTION | DLG_SYSMENU,
      STATISTICS_ITEMS},
+    {IDD_REVIEW, "Review", "Tahoma", 8, 240, 202, DLG_CAPTION | DLG_SYSMENU, REVIEW_ITEMS},
 };
 
 } // namespace

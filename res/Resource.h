@@ -23,6 +23,7 @@ constexpr int IDD_MESSAGE = 1210;
 constexpr int IDD_HIGH_SCORES = 1211;
 constexpr int IDD_HIGH_SCORE_NOTICE = 1212;
 constexpr int IDD_STATISTICS = 1213;
+constexpr int IDD_REVIEW = 1214;
 
 // The flag menu.
 constexpr int IDR_FLAG_MENU = 128;
@@ -59,10 +60,12 @@ constexpr int IDC_SCORES = 3013;
 constexpr int IDC_CLEAR_ALL = 3014;
 constexpr int IDC_CHART = 3015; // the bars of the statistics
 constexpr int IDC_CHART_CAPTION = 3016;
-// The statistics' figures, each a label and a value, in the order of IDS_GAMES_WON on.
+constexpr int IDC_GUESSES = 3017; // the review's list of guesses
+constexpr int IDC_SUMMARY = 3018;
+// The statistics' figures, each a label and a value.
 constexpr int IDC_FIRST_FIGURE_LABEL = 3020;
 constexpr int IDC_FIRST_FIGURE = 3030;
-constexpr int FIGURE_COUNT = 6;
+constexpr int FIGURE_COUNT = 7;
 
 // Menu commands. A dictionary is chosen with IDR_FIRST_DICTIONARY + slot.
 constexpr int ID_FIRST_PROG_LANG = 1301; // + program language
@@ -77,6 +80,9 @@ constexpr int ID_CHEAT = 1409;
 constexpr int ID_SET_WORD = 1410;
 constexpr int ID_HIGH_SCORES = 1411;
 constexpr int ID_STATISTICS = 1412;
+constexpr int ID_HINT = 1413;
+constexpr int ID_REVIEW = 1414;
+constexpr int ID_HARD_MODE = 1415;
 constexpr int ID_HELP_INDEX = 57670; // the toolkit's Help command, raised by F1
 
 // Icons; a dictionary's flag is its IDR_ id.
@@ -130,7 +136,7 @@ constexpr int IDS_TIP_DROP = 10038;
 constexpr int IDS_TIP_NEW_GAME = 10039;
 constexpr int IDS_STATISTICS = 10040;
 constexpr int IDS_ALL_DICTIONARIES = 10041;
-constexpr int IDS_GAMES_WON = 10042; // the figures' labels, FIGURE_COUNT of them
+constexpr int IDS_GAMES_WON = 10042; // the figures' labels, with IDS_HARD_WON
 constexpr int IDS_GAMES_ABANDONED = 10043;
 constexpr int IDS_CURRENT_RUN = 10044;
 constexpr int IDS_BEST_TIME = 10045;
@@ -156,6 +162,25 @@ constexpr int IDS_A11Y_DICTIONARIES = 10077;
 constexpr int IDS_A11Y_WORDS = 10078;
 constexpr int IDS_A11Y_CASE = 10079;
 constexpr int IDS_A11Y_PLACE = 10080;
+// The coach: hints, hard mode and the review of a won game.
+constexpr int IDS_HINT_QUESTION = 10081;
+constexpr int IDS_WORDS_POSSIBLE = 10082;
+constexpr int IDS_ONE_OF_THEM = 10083;
+constexpr int IDS_CONTRADICTS = 10084;
+constexpr int IDS_HARD_WON = 10085;
+constexpr int IDS_HELP_REVIEW = 10086;
+constexpr int IDS_REVIEW = 10087;
+constexpr int IDS_WORDS_LEFT_CHART = 10088;
+constexpr int IDS_WORDS_LEFT_DESCRIPTION = 10089;
+constexpr int IDS_COLUMN_GUESS = 10090;
+constexpr int IDS_COLUMN_PINS = 10091;
+constexpr int IDS_COLUMN_BEFORE = 10092;
+constexpr int IDS_COLUMN_AFTER = 10093;
+constexpr int IDS_COLUMN_BEST = 10094;
+constexpr int IDS_COLUMN_NEEDS = 10095;
+constexpr int IDS_REVIEW_SUMMARY = 10096;
+constexpr int IDS_REVIEW_NOT_FOUND = 10097;
+constexpr int IDS_A11Y_NUMBER = 10098;
 
 // The built-in sound clips, named by the event each one marks.
 enum SoundId : int {
@@ -164,12 +189,12 @@ enum SoundId : int {
     SND_NEW_GAME = 4002,
     SND_LETTER = 4003,        // a letter typed into a cell
     SND_CLEAR = 4004,         // Backspace or Space in a cell
-    SND_REFUSED = 4005,       // a refused key, or a click on a cell
+    SND_REFUSED = 4005,       // a refused key, a click on a cell, a guess hard mode refuses
     SND_HIGH_SCORES = 4006,   // the high score list or the statistics open
     SND_EXIT = 4007,          // the main window closes
-    SND_WINDOW_OPEN = 4008,   // dictionary chooser or help window opens
-    SND_WINDOW_CLOSED = 4009, // dictionary chooser, help window, high scores or statistics close
-    SND_QUESTION = 4010,      // abandon-game and clear-all questions
+    SND_WINDOW_OPEN = 4008,   // dictionary chooser, help window or review opens
+    SND_WINDOW_CLOSED = 4009, // dictionary chooser, help, high scores, statistics or review close
+    SND_QUESTION = 4010,      // abandon-game, clear-all and hint questions
     SND_CHEAT_QUESTION = 4011,
     SND_SOUND_ON = 4012,
     SND_ABOUT = 4013,

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Menu</name>
+    <message>
+        <source>Info...</source>
+        <translation>Info...</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary</source>
+        <translation>&amp;Wörterbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Programm</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Ton</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Hi&amp;gh Scores...</source>
+        <translation>Besten&amp;liste...</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>St&amp;atistik...</translation>
+    </message>
+    <message>
+        <source>&amp;Cheat...</source>
+        <translation>&amp;Schummeln...</translation>
+    </message>
+    <message>
+        <source>Set Wo&amp;rd...</source>
+        <translation>Wort &amp;festlegen...</translation>
+    </message>
+    <message>
+        <source>&amp;Help...</source>
+        <translation>&amp;Hilfe...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Über...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Hard &amp;Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H&amp;int...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;view Game...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Please select your name:</source>
@@ -271,56 +334,77 @@ Für jeden Versuch bekommst du Stifte: einen schwarzen Stift für jeden Buchstab
         <source>Place</source>
         <translation>Platz</translation>
     </message>
-</context>
-<context>
-    <name>Menu</name>
     <message>
-        <source>Info...</source>
-        <translation>Info...</translation>
+        <source>A hint keeps this game out of the high scores and statistics. Take a hint?</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Dictionary</source>
-        <translation>&amp;Wörterbuch</translation>
+        <source>Words still possible: %1!d!</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Program</source>
-        <translation>&amp;Programm</translation>
+        <source>One of them: %1</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Sound</source>
-        <translation>&amp;Ton</translation>
+        <source>Hard mode: %1 contradicts guess %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;New Game</source>
-        <translation>&amp;Neues Spiel</translation>
+        <source>Games won in hard mode</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Hi&amp;gh Scores...</source>
-        <translation>Besten&amp;liste...</translation>
+        <source>F3 opens the review of a won game.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>S&amp;tatistics...</source>
-        <translation>St&amp;atistik...</translation>
+        <source>Review</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Cheat...</source>
-        <translation>&amp;Schummeln...</translation>
+        <source>Words still possible after each guess</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Set Wo&amp;rd...</source>
-        <translation>Wort &amp;festlegen...</translation>
+        <source>Words still possible after each guess: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Help...</source>
-        <translation>&amp;Hilfe...</translation>
+        <source>Guess</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;About...</source>
-        <translation>&amp;Über...</translation>
+        <source>Pins</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The best guess each time: %1. You: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word is not in the dictionary: the best guesses never find it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="eo">
 <context>
+    <name>Menu</name>
+    <message>
+        <source>Info...</source>
+        <translation>Informoj...</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary</source>
+        <translation>&amp;Vortaro</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Programo</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Sono</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nova ludo</translation>
+    </message>
+    <message>
+        <source>Hi&amp;gh Scores...</source>
+        <translation>&amp;Rekordoj...</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>St&amp;atistiko...</translation>
+    </message>
+    <message>
+        <source>&amp;Cheat...</source>
+        <translation>&amp;Trompi...</translation>
+    </message>
+    <message>
+        <source>Set Wo&amp;rd...</source>
+        <translation>&amp;Fiksi vorton...</translation>
+    </message>
+    <message>
+        <source>&amp;Help...</source>
+        <translation>&amp;Helpo...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Pr&amp;i...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Eliri</translation>
+    </message>
+    <message>
+        <source>Hard &amp;Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H&amp;int...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;view Game...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Please select your name:</source>
@@ -271,56 +334,77 @@ Por ĉiu diveno vi ricevas kelkajn stiftojn: nigran stifton por ĉiu litero en l
         <source>Place</source>
         <translation>Loko</translation>
     </message>
-</context>
-<context>
-    <name>Menu</name>
     <message>
-        <source>Info...</source>
-        <translation>Informoj...</translation>
+        <source>A hint keeps this game out of the high scores and statistics. Take a hint?</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Dictionary</source>
-        <translation>&amp;Vortaro</translation>
+        <source>Words still possible: %1!d!</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Program</source>
-        <translation>&amp;Programo</translation>
+        <source>One of them: %1</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Sound</source>
-        <translation>&amp;Sono</translation>
+        <source>Hard mode: %1 contradicts guess %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;New Game</source>
-        <translation>&amp;Nova ludo</translation>
+        <source>Games won in hard mode</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Hi&amp;gh Scores...</source>
-        <translation>&amp;Rekordoj...</translation>
+        <source>F3 opens the review of a won game.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>S&amp;tatistics...</source>
-        <translation>St&amp;atistiko...</translation>
+        <source>Review</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Cheat...</source>
-        <translation>&amp;Trompi...</translation>
+        <source>Words still possible after each guess</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Set Wo&amp;rd...</source>
-        <translation>&amp;Fiksi vorton...</translation>
+        <source>Words still possible after each guess: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Help...</source>
-        <translation>&amp;Helpo...</translation>
+        <source>Guess</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;About...</source>
-        <translation>Pr&amp;i...</translation>
+        <source>Pins</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Eliri</translation>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The best guess each time: %1. You: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word is not in the dictionary: the best guesses never find it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

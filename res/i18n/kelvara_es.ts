@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Menu</name>
+    <message>
+        <source>Info...</source>
+        <translation>Información...</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary</source>
+        <translation>&amp;Diccionario</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Programa</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>S&amp;onido</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>Hi&amp;gh Scores...</source>
+        <translation>&amp;Récords...</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>&amp;Estadísticas...</translation>
+    </message>
+    <message>
+        <source>&amp;Cheat...</source>
+        <translation>Hacer &amp;trampa...</translation>
+    </message>
+    <message>
+        <source>Set Wo&amp;rd...</source>
+        <translation>Elegir pa&amp;labra...</translation>
+    </message>
+    <message>
+        <source>&amp;Help...</source>
+        <translation>&amp;Ayuda...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>A&amp;cerca de...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Hard &amp;Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H&amp;int...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;view Game...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Please select your name:</source>
@@ -271,56 +334,77 @@ En cada intento recibes clavijas: una clavija negra por cada letra en su sitio y
         <source>Place</source>
         <translation>Puesto</translation>
     </message>
-</context>
-<context>
-    <name>Menu</name>
     <message>
-        <source>Info...</source>
-        <translation>Información...</translation>
+        <source>A hint keeps this game out of the high scores and statistics. Take a hint?</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Dictionary</source>
-        <translation>&amp;Diccionario</translation>
+        <source>Words still possible: %1!d!</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Program</source>
-        <translation>&amp;Programa</translation>
+        <source>One of them: %1</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Sound</source>
-        <translation>S&amp;onido</translation>
+        <source>Hard mode: %1 contradicts guess %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;New Game</source>
-        <translation>&amp;Nueva partida</translation>
+        <source>Games won in hard mode</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Hi&amp;gh Scores...</source>
-        <translation>&amp;Récords...</translation>
+        <source>F3 opens the review of a won game.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>S&amp;tatistics...</source>
-        <translation>&amp;Estadísticas...</translation>
+        <source>Review</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Cheat...</source>
-        <translation>Hacer &amp;trampa...</translation>
+        <source>Words still possible after each guess</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Set Wo&amp;rd...</source>
-        <translation>Elegir pa&amp;labra...</translation>
+        <source>Words still possible after each guess: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Help...</source>
-        <translation>&amp;Ayuda...</translation>
+        <source>Guess</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;About...</source>
-        <translation>A&amp;cerca de...</translation>
+        <source>Pins</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The best guess each time: %1. You: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word is not in the dictionary: the best guesses never find it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

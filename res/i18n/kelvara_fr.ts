@@ -2,14 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Menu</name>
+    <message>
+        <source>Info...</source>
+        <translation>Infos...</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary</source>
+        <translation>&amp;Dictionnaire</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Programme</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Son</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Hi&amp;gh Scores...</source>
+        <translation>&amp;Meilleurs scores...</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>S&amp;tatistiques...</translation>
+    </message>
+    <message>
+        <source>&amp;Cheat...</source>
+        <translation>T&amp;richer...</translation>
+    </message>
+    <message>
+        <source>Set Wo&amp;rd...</source>
+        <translation>&amp;Choisir le mot...</translation>
+    </message>
+    <message>
+        <source>&amp;Help...</source>
+        <translation>&amp;Aide...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>À pr&amp;opos...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Hard &amp;Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H&amp;int...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;view Game...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Please select your name:</source>
-        <translation>Choisis ton nom :</translation>
+        <translation>Choisis ton nom&#xa0;:</translation>
     </message>
     <message>
         <source>Please enter your name:</source>
-        <translation>Saisis ton nom :</translation>
+        <translation>Saisis ton nom&#xa0;:</translation>
     </message>
     <message>
         <source>Dictionary</source>
@@ -49,13 +112,13 @@
     </message>
     <message>
         <source>Are you sure you want to abort the current game?</source>
-        <translation>Veux-tu vraiment abandonner la partie en cours ?</translation>
+        <translation>Veux-tu vraiment abandonner la partie en cours&#xa0;?</translation>
     </message>
     <message>
         <source>If you %1, the game must be restarted.
 Abort the current game?</source>
         <translation>Si tu %1, la partie doit recommencer.
-Abandonner la partie en cours ?</translation>
+Abandonner la partie en cours&#xa0;?</translation>
     </message>
     <message>
         <source>select another player</source>
@@ -71,19 +134,19 @@ Abandonner la partie en cours ?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete player &apos;%1&apos;?</source>
-        <translation>Veux-tu vraiment supprimer le joueur « %1 » ?</translation>
+        <translation>Veux-tu vraiment supprimer le joueur «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you want to cheat?</source>
-        <translation>Veux-tu vraiment tricher ?</translation>
+        <translation>Veux-tu vraiment tricher&#xa0;?</translation>
     </message>
     <message>
         <source>Don&apos;t you think it&apos;s more fun trying to guess it yourself?</source>
-        <translation>C&apos;est bien plus amusant de trouver le mot toi-même ! Tu préfères continuer à chercher ?</translation>
+        <translation>C&apos;est bien plus amusant de trouver le mot toi-même&#xa0;! Tu préfères continuer à chercher&#xa0;?</translation>
     </message>
     <message>
         <source>OK, then... the word is &apos;%1&apos;</source>
-        <translation>Bon, d&apos;accord... le mot est « %1 »</translation>
+        <translation>Bon, d&apos;accord... le mot est «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1!d! words</source>
@@ -92,24 +155,24 @@ Abandonner la partie en cours ?</translation>
     <message>
         <source>Try to guess the secret word!
 For every guess, you&apos;ll get a number of pins: a black pin for every letter on the correct position, and a white pin for a letter correct but on the wrong position.</source>
-        <translation>Essaie de deviner le mot secret !
-Pour chaque essai, tu reçois des pions : un pion noir pour chaque lettre à la bonne place, et un pion blanc pour chaque lettre correcte mais mal placée.</translation>
+        <translation>Essaie de deviner le mot secret&#xa0;!
+Pour chaque essai, tu reçois des pions&#xa0;: un pion noir pour chaque lettre à la bonne place, et un pion blanc pour chaque lettre correcte mais mal placée.</translation>
     </message>
     <message>
         <source>Four black pins means they&apos;re all correct, and that&apos;s the end of the game. Hit the &apos;play&apos; button on the right to start another game.</source>
-        <translation>Quatre pions noirs : toutes les lettres sont justes, et la partie est terminée. Clique sur le bouton « jouer » à droite pour commencer une nouvelle partie.</translation>
+        <translation>Quatre pions noirs&#xa0;: toutes les lettres sont justes, et la partie est terminée. Clique sur le bouton «&#xa0;jouer&#xa0;» à droite pour commencer une nouvelle partie.</translation>
     </message>
     <message>
         <source>Tip: if you&apos;re really stuck, try holding the &apos;Shift&apos; key while clicking the &apos;Flag&apos; menu button...</source>
-        <translation>Astuce : si tu es vraiment bloqué, essaie de maintenir la touche « Maj » enfoncée en cliquant sur le drapeau, le bouton du menu...</translation>
+        <translation>Astuce&#xa0;: si tu es vraiment bloqué, essaie de maintenir la touche «&#xa0;Maj&#xa0;» enfoncée en cliquant sur le drapeau, le bouton du menu...</translation>
     </message>
     <message>
         <source>Keys: type the four letters and press Enter; Backspace steps back, Space clears a cell, the arrows move between cells. F2 starts a new game, F1 opens this help, the Menu key or Shift+F10 the flag menu (the Menu key with Shift adds Cheat, with Ctrl Set Word), Escape closes a window or ends the game.</source>
-        <translation>Touches : tape les quatre lettres et appuie sur Entrée ; Retour arrière recule d&apos;une case, Espace vide une case, les flèches passent d&apos;une case à l&apos;autre. F2 lance une nouvelle partie, F1 ouvre cette aide, la touche Menu ou Maj+F10 le menu du drapeau (la touche Menu avec Maj ajoute Tricher, avec Ctrl Choisir le mot), Échap ferme une fenêtre ou quitte le jeu.</translation>
+        <translation>Touches&#xa0;: tape les quatre lettres et appuie sur Entrée&#xa0;; Retour arrière recule d&apos;une case, Espace vide une case, les flèches passent d&apos;une case à l&apos;autre. F2 lance une nouvelle partie, F1 ouvre cette aide, la touche Menu ou Maj+F10 le menu du drapeau (la touche Menu avec Maj ajoute Tricher, avec Ctrl Choisir le mot), Échap ferme une fenêtre ou quitte le jeu.</translation>
     </message>
     <message>
         <source>Enter word:</source>
-        <translation>Saisis le mot :</translation>
+        <translation>Saisis le mot&#xa0;:</translation>
     </message>
     <message>
         <source>High Scores</source>
@@ -121,7 +184,7 @@ Pour chaque essai, tu reçois des pions : un pion noir pour chaque lettre à la
     </message>
     <message>
         <source>Are you sure you want to remove all high scores?</source>
-        <translation>Veux-tu vraiment effacer tous les meilleurs scores ?</translation>
+        <translation>Veux-tu vraiment effacer tous les meilleurs scores&#xa0;?</translation>
     </message>
     <message>
         <source>Name</source>
@@ -145,15 +208,15 @@ Pour chaque essai, tu reçois des pions : un pion noir pour chaque lettre à la
     </message>
     <message>
         <source>You&apos;ve got the Highest Score!!</source>
-        <translation>Tu as le meilleur score !!</translation>
+        <translation>Tu as le meilleur score&#xa0;!!</translation>
     </message>
     <message>
         <source>High Score: # %1!d!!</source>
-        <translation>%1!d!e meilleur score !</translation>
+        <translation>%1!d!e meilleur score&#xa0;!</translation>
     </message>
     <message>
         <source>Menu: dictionaries, language, sound…</source>
-        <translation>Menu : dictionnaires, langue, son…</translation>
+        <translation>Menu&#xa0;: dictionnaires, langue, son…</translation>
     </message>
     <message>
         <source>Change the player</source>
@@ -205,11 +268,11 @@ Pour chaque essai, tu reçois des pions : un pion noir pour chaque lettre à la
     </message>
     <message>
         <source>Games won by number of guesses: %1.</source>
-        <translation>Victoires par nombre d&apos;essais : %1.</translation>
+        <translation>Victoires par nombre d&apos;essais&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Last won game: %1.</source>
-        <translation>Dernière victoire : %1.</translation>
+        <translation>Dernière victoire&#xa0;: %1.</translation>
     </message>
     <message>
         <source>No game won yet.</source>
@@ -233,7 +296,7 @@ Pour chaque essai, tu reçois des pions : un pion noir pour chaque lettre à la
     </message>
     <message>
         <source>Guess %1: %2, %3</source>
-        <translation>Essai %1 : %2, %3</translation>
+        <translation>Essai %1&#xa0;: %2, %3</translation>
     </message>
     <message>
         <source>%1 right, %2 elsewhere</source>
@@ -241,7 +304,7 @@ Pour chaque essai, tu reçois des pions : un pion noir pour chaque lettre à la
     </message>
     <message>
         <source>Dictionary: %1</source>
-        <translation>Dictionnaire : %1</translation>
+        <translation>Dictionnaire&#xa0;: %1</translation>
     </message>
     <message>
         <source>Drop the guess</source>
@@ -271,56 +334,77 @@ Pour chaque essai, tu reçois des pions : un pion noir pour chaque lettre à la
         <source>Place</source>
         <translation>Rang</translation>
     </message>
-</context>
-<context>
-    <name>Menu</name>
     <message>
-        <source>Info...</source>
-        <translation>Infos...</translation>
+        <source>A hint keeps this game out of the high scores and statistics. Take a hint?</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Dictionary</source>
-        <translation>&amp;Dictionnaire</translation>
+        <source>Words still possible: %1!d!</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Program</source>
-        <translation>&amp;Programme</translation>
+        <source>One of them: %1</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Sound</source>
-        <translation>&amp;Son</translation>
+        <source>Hard mode: %1 contradicts guess %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;New Game</source>
-        <translation>&amp;Nouvelle partie</translation>
+        <source>Games won in hard mode</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Hi&amp;gh Scores...</source>
-        <translation>&amp;Meilleurs scores...</translation>
+        <source>F3 opens the review of a won game.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>S&amp;tatistics...</source>
-        <translation>S&amp;tatistiques...</translation>
+        <source>Review</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Cheat...</source>
-        <translation>T&amp;richer...</translation>
+        <source>Words still possible after each guess</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Set Wo&amp;rd...</source>
-        <translation>&amp;Choisir le mot...</translation>
+        <source>Words still possible after each guess: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Help...</source>
-        <translation>&amp;Aide...</translation>
+        <source>Guess</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;About...</source>
-        <translation>À pr&amp;opos...</translation>
+        <source>Pins</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Quitter</translation>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The best guess each time: %1. You: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word is not in the dictionary: the best guesses never find it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ga">
 <context>
+    <name>Menu</name>
+    <message>
+        <source>Info...</source>
+        <translation>Eolas...</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary</source>
+        <translation>&amp;Foclóir</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Ríomhchlár</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>F&amp;uaim</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Cluiche nua</translation>
+    </message>
+    <message>
+        <source>Hi&amp;gh Scores...</source>
+        <translation>&amp;Ardscóir...</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>&amp;Staitisticí...</translation>
+    </message>
+    <message>
+        <source>&amp;Cheat...</source>
+        <translation>Ca&amp;imiléireacht...</translation>
+    </message>
+    <message>
+        <source>Set Wo&amp;rd...</source>
+        <translation>Socraigh foca&amp;l...</translation>
+    </message>
+    <message>
+        <source>&amp;Help...</source>
+        <translation>Ca&amp;bhair...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Maidir leis...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sc&amp;oir</translation>
+    </message>
+    <message>
+        <source>Hard &amp;Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H&amp;int...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;view Game...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Please select your name:</source>
@@ -271,56 +334,77 @@ I ngach tomhas, gheobhaidh tú roinnt pionnaí: pionna dubh do gach litir atá s
         <source>Place</source>
         <translation>Áit</translation>
     </message>
-</context>
-<context>
-    <name>Menu</name>
     <message>
-        <source>Info...</source>
-        <translation>Eolas...</translation>
+        <source>A hint keeps this game out of the high scores and statistics. Take a hint?</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Dictionary</source>
-        <translation>&amp;Foclóir</translation>
+        <source>Words still possible: %1!d!</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Program</source>
-        <translation>&amp;Ríomhchlár</translation>
+        <source>One of them: %1</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Sound</source>
-        <translation>F&amp;uaim</translation>
+        <source>Hard mode: %1 contradicts guess %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;New Game</source>
-        <translation>&amp;Cluiche nua</translation>
+        <source>Games won in hard mode</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Hi&amp;gh Scores...</source>
-        <translation>&amp;Ardscóir...</translation>
+        <source>F3 opens the review of a won game.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>S&amp;tatistics...</source>
-        <translation>&amp;Staitisticí...</translation>
+        <source>Review</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Cheat...</source>
-        <translation>Ca&amp;imiléireacht...</translation>
+        <source>Words still possible after each guess</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Set Wo&amp;rd...</source>
-        <translation>Socraigh foca&amp;l...</translation>
+        <source>Words still possible after each guess: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Help...</source>
-        <translation>Ca&amp;bhair...</translation>
+        <source>Guess</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;About...</source>
-        <translation>&amp;Maidir leis...</translation>
+        <source>Pins</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>Sc&amp;oir</translation>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The best guess each time: %1. You: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word is not in the dictionary: the best guesses never find it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

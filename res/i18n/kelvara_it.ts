@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Menu</name>
+    <message>
+        <source>Info...</source>
+        <translation>Info...</translation>
+    </message>
+    <message>
+        <source>&amp;Dictionary</source>
+        <translation>&amp;Dizionario</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Programma</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Suono</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nuova partita</translation>
+    </message>
+    <message>
+        <source>Hi&amp;gh Scores...</source>
+        <translation>&amp;Classifica...</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>S&amp;tatistiche...</translation>
+    </message>
+    <message>
+        <source>&amp;Cheat...</source>
+        <translation>S&amp;bircia...</translation>
+    </message>
+    <message>
+        <source>Set Wo&amp;rd...</source>
+        <translation>Imposta pa&amp;rola...</translation>
+    </message>
+    <message>
+        <source>&amp;Help...</source>
+        <translation>&amp;Guida...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Informazioni...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>Hard &amp;Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H&amp;int...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;view Game...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Please select your name:</source>
@@ -97,7 +160,7 @@ A ogni tentativo ricevi dei pioli: un piolo nero per ogni lettera al posto giust
     </message>
     <message>
         <source>Four black pins means they&apos;re all correct, and that&apos;s the end of the game. Hit the &apos;play&apos; button on the right to start another game.</source>
-        <translation>Quattro pioli neri vogliono dire che sono tutte giuste, e la partita è finita. Premi il pulsante «gioca» a destra per iniziare un'altra partita.</translation>
+        <translation>Quattro pioli neri vogliono dire che sono tutte giuste, e la partita è finita. Premi il pulsante «gioca» a destra per iniziare un&apos;altra partita.</translation>
     </message>
     <message>
         <source>Tip: if you&apos;re really stuck, try holding the &apos;Shift&apos; key while clicking the &apos;Flag&apos; menu button...</source>
@@ -105,7 +168,7 @@ A ogni tentativo ricevi dei pioli: un piolo nero per ogni lettera al posto giust
     </message>
     <message>
         <source>Keys: type the four letters and press Enter; Backspace steps back, Space clears a cell, the arrows move between cells. F2 starts a new game, F1 opens this help, the Menu key or Shift+F10 the flag menu (the Menu key with Shift adds Cheat, with Ctrl Set Word), Escape closes a window or ends the game.</source>
-        <translation>Tasti: digita le quattro lettere e premi Invio; Backspace torna indietro, la barra spaziatrice svuota una casella, le frecce passano da una casella all'altra. F2 inizia una nuova partita, F1 apre questa guida, il tasto Menu o Maiusc+F10 il menu della bandierina (il tasto Menu con Maiusc aggiunge «Sbircia», con Ctrl «Imposta parola»), Esc chiude una finestra o termina la partita.</translation>
+        <translation>Tasti: digita le quattro lettere e premi Invio; Backspace torna indietro, la barra spaziatrice svuota una casella, le frecce passano da una casella all&apos;altra. F2 inizia una nuova partita, F1 apre questa guida, il tasto Menu o Maiusc+F10 il menu della bandierina (il tasto Menu con Maiusc aggiunge «Sbircia», con Ctrl «Imposta parola»), Esc chiude una finestra o termina la partita.</translation>
     </message>
     <message>
         <source>Enter word:</source>
@@ -271,56 +334,77 @@ A ogni tentativo ricevi dei pioli: un piolo nero per ogni lettera al posto giust
         <source>Place</source>
         <translation>Posto</translation>
     </message>
-</context>
-<context>
-    <name>Menu</name>
     <message>
-        <source>Info...</source>
-        <translation>Info...</translation>
+        <source>A hint keeps this game out of the high scores and statistics. Take a hint?</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Dictionary</source>
-        <translation>&amp;Dizionario</translation>
+        <source>Words still possible: %1!d!</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Program</source>
-        <translation>&amp;Programma</translation>
+        <source>One of them: %1</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Sound</source>
-        <translation>&amp;Suono</translation>
+        <source>Hard mode: %1 contradicts guess %2.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;New Game</source>
-        <translation>&amp;Nuova partita</translation>
+        <source>Games won in hard mode</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Hi&amp;gh Scores...</source>
-        <translation>&amp;Classifica...</translation>
+        <source>F3 opens the review of a won game.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>S&amp;tatistics...</source>
-        <translation>S&amp;tatistiche...</translation>
+        <source>Review</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Cheat...</source>
-        <translation>S&amp;bircia...</translation>
+        <source>Words still possible after each guess</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Set Wo&amp;rd...</source>
-        <translation>Imposta pa&amp;rola...</translation>
+        <source>Words still possible after each guess: %1.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Help...</source>
-        <translation>&amp;Guida...</translation>
+        <source>Guess</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;About...</source>
-        <translation>&amp;Informazioni...</translation>
+        <source>Pins</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Esci</translation>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The best guess each time: %1. You: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word is not in the dictionary: the best guesses never find it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -51,6 +51,18 @@
         <source>E&amp;xit</source>
         <translation>A&amp;fsluiten</translation>
     </message>
+    <message>
+        <source>Hard &amp;Mode</source>
+        <translation>&amp;Moeilijke modus</translation>
+    </message>
+    <message>
+        <source>H&amp;int...</source>
+        <translation>T&amp;ip...</translation>
+    </message>
+    <message>
+        <source>Re&amp;view Game...</source>
+        <translation>Terug&amp;blik...</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -321,6 +333,78 @@ Voor elke poging krijg je een aantal pinnetjes: een zwart voor elke correcte let
     <message>
         <source>Place</source>
         <translation>Plaats</translation>
+    </message>
+    <message>
+        <source>A hint keeps this game out of the high scores and statistics. Take a hint?</source>
+        <translation>Met een tip telt dit spel niet mee voor de hoogste scores en de statistieken. Een tip nemen?</translation>
+    </message>
+    <message>
+        <source>Words still possible: %1!d!</source>
+        <translation>Nog mogelijke woorden: %1!d!</translation>
+    </message>
+    <message>
+        <source>One of them: %1</source>
+        <translation>Eén ervan: %1</translation>
+    </message>
+    <message>
+        <source>Hard mode: %1 contradicts guess %2.</source>
+        <translation>Moeilijke modus: %1 spreekt gok %2 tegen.</translation>
+    </message>
+    <message>
+        <source>Games won in hard mode</source>
+        <translation>Gewonnen in moeilijke modus</translation>
+    </message>
+    <message>
+        <source>F3 opens the review of a won game.</source>
+        <translation>F3 opent de terugblik op een gewonnen spel.</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Terugblik</translation>
+    </message>
+    <message>
+        <source>Words still possible after each guess</source>
+        <translation>Nog mogelijke woorden na elke gok</translation>
+    </message>
+    <message>
+        <source>Words still possible after each guess: %1.</source>
+        <translation>Nog mogelijke woorden na elke gok: %1.</translation>
+    </message>
+    <message>
+        <source>Guess</source>
+        <translation>Gok</translation>
+    </message>
+    <message>
+        <source>Pins</source>
+        <translation>Pinnen</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Ervoor</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Erna</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Beste</translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation>Nodig</translation>
+    </message>
+    <message>
+        <source>The best guess each time: %1. You: %2.</source>
+        <translation>Telkens de beste gok: %1. Jij: %2.</translation>
+    </message>
+    <message>
+        <source>The word is not in the dictionary: the best guesses never find it.</source>
+        <translation>Het woord staat niet in het woordenboek: de beste gokken vinden het nooit.</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
     </message>
 </context>
 </TS>

@@ -11,9 +11,15 @@ constexpr qreal BAR_SHARE = 0.6; // of its slot's width; the rest keeps bars apa
 constexpr int TEXT_GAP_PX = 2;
 constexpr qreal BAR_TEXT_SHARE = 0.45; // of the text colour in a bar; the rest is background
 
-// Half way between text and background stands out from both, in light and in dark themes,
-// where the palette's own greys may lie close to the background.
-QColor BarColour(const QPalette& palette)
+QString BarLabel(int nBar)
+{
+    return nBar == GUESS_BARS - 1 ? QStringLiteral("%1+").arg(GUESS_BARS)
+                                  : QString::number(nBar + 1);
+}
+
+} // namespace
+
+QColor ChartBarColour(const QPalette& palette)
 {
     const QColor text = palette.color(QPalette::WindowText);
     const QColor back = palette.color(QPalette::Window);
@@ -23,14 +29,6 @@ QColor BarColour(const QPalette& palette)
     return QColor(Mix(text.red(), back.red()), Mix(text.green(), back.green()),
                   Mix(text.blue(), back.blue()));
 }
-
-QString BarLabel(int nBar)
-{
-    return nBar == GUESS_BARS - 1 ? QStringLiteral("%1+").arg(GUESS_BARS)
-                                  : QString::number(nBar + 1);
-}
-
-} // namespace
 
 CGuessChart::CGuessChart(QWidget* pParent) : QWidget(pParent)
 {
@@ -83,7 +81,7 @@ void CGuessChart::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QRect plot = PlotRect();
     const int nTextHeight = fontMetrics().height();
-    const QColor barColour = BarColour(palette());
+    const QColor barColour = ChartBarColour(palette());
     painter.setPen(barColour);
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     for (int nBar = 0; nBar < GUESS_BARS; ++nBar) {

@@ -5,6 +5,10 @@
 #include <QWidget>
 #include <array>
 
+// The colour of a chart's bars: half way between text and background, which stands out from
+// both in light and in dark themes, where the palette's own greys may lie close to the background.
+QColor ChartBarColour(const QPalette& palette);
+
 // Bars of won games by their number of guesses, scaled to the tallest, with each bar's count
 // above it and its number of guesses below; the bar of the last won game stands out.
 class CGuessChart : public QWidget

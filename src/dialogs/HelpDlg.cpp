@@ -34,8 +34,10 @@ void CHelpDlg::LoadTexts()
 {
     SetCaption(AppCore().LoadLangString(IDS_HELP));
     QStringList arParagraphs;
-    for (const int nId : {IDS_HELP_RULES, IDS_HELP_END, IDS_HELP_TIP, IDS_HELP_KEYS})
+    for (const int nId : {IDS_HELP_RULES, IDS_HELP_END, IDS_HELP_TIP})
         arParagraphs << AppCore().LoadLangString(nId);
+    arParagraphs << AppCore().LoadLangString(IDS_HELP_KEYS) + QLatin1Char(' ') +
+                        AppCore().LoadLangString(IDS_HELP_REVIEW);
     SetItemText(IDC_TEXT, arParagraphs.join(QStringLiteral("\n\n")));
 }
 

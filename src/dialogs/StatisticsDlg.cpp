@@ -19,6 +19,10 @@ namespace
 // A time of no won game.
 const QString NO_TIME = QStringLiteral("-");
 
+constexpr int FIGURE_LABELS[FIGURE_COUNT] = {IDS_GAMES_WON, IDS_GAMES_ABANDONED, IDS_CURRENT_RUN,
+                                             IDS_BEST_TIME, IDS_AVERAGE_TIME,    IDS_BEST_RUN,
+                                             IDS_HARD_WON};
+
 QString TimeText(const CStatistics& stats, int nSeconds)
 {
     return stats.m_nWon > 0 ? FormatTime(nSeconds) : NO_TIME;
@@ -68,7 +72,7 @@ void CStatisticsDlg::SetTexts()
     SetItemText(IDOK, core.LoadLangString(IDS_OK));
     ShowPlayerName();
     for (int i = 0; i < FIGURE_COUNT; ++i)
-        SetItemText(IDC_FIRST_FIGURE_LABEL + i, core.LoadLangString(IDS_GAMES_WON + i));
+        SetItemText(IDC_FIRST_FIGURE_LABEL + i, core.LoadLangString(FIGURE_LABELS[i]));
     SetItemText(IDC_CHART_CAPTION, core.LoadLangString(IDS_GUESS_CHART));
     if (m_chart)
         m_chart->setAccessibleName(core.LoadLangString(IDS_GUESS_CHART));
@@ -115,13 +119,14 @@ void CStatisticsDlg::ShowRecord()
     }
 }
 
-// In the order of their labels, IDS_GAMES_WON on.
+// In the order of their labels.
 void CStatisticsDlg::ShowFigures(const CStatistics& stats)
 {
     const QString figures[FIGURE_COUNT] = {
         QString::number(stats.m_nWon),           QString::number(stats.m_nAbandoned),
         QString::number(stats.m_nRun),           TimeText(stats, stats.m_nBestSeconds),
         TimeText(stats, stats.AverageSeconds()), QString::number(stats.m_nBestRun),
+        QString::number(stats.m_nHardWon),
     };
     // A hand-edited store may hold counts of ten digits.
     for (int i = 0; i < FIGURE_COUNT; ++i) {

@@ -18,9 +18,34 @@ QString FormatTime(int nSeconds)
     return QString::asprintf("%d:%.2d", nSeconds / 60, nSeconds % 60);
 }
 
+CPins ScorePins(const char szWord[4], const char szGuess[4])
+{
+    CPins pins;
+    bool bGuessUsed[WORD_LENGTH];
+    bool bWordUsed[WORD_LENGTH];
+    for (int i = 0; i < WORD_LENGTH; ++i) {
+        bGuessUsed[i] = bWordUsed[i] = szGuess[i] == szWord[i];
+        if (bGuessUsed[i])
+            ++pins.nBlack;
+    }
+    // Each word letter gives at most one pin, so a letter guessed twice is not paid twice.
+    for (int i = 0; i < WORD_LENGTH; ++i) {
+        if (bGuessUsed[i])
+            continue;
+        for (int j = 0; j < WORD_LENGTH; ++j) {
+            if (!bWordUsed[j] && szWord[j] == szGuess[i]) {
+                bGuessUsed[i] = bWordUsed[j] = true;
+                ++pins.nWhite;
+                break;
+            }
+        }
+    }
+    return pins;
+}
+
 CGameRound::CGameRound()
-    : m_szWord{}, m_nDict(-1), m_bFinished(true), m_bCheated(false), m_nGuesses(0), m_dwStart(0),
-      m_dwEnd(0)
+    : m_szWord{}, m_nDict(-1), m_bFinished(true), m_bCheated(false), m_nHints(0), m_bHardMode(true),
+      m_nGuesses(0), m_dwStart(0), m_dwEnd(0)
 {
 }
 
@@ -28,7 +53,10 @@ void CGameRound::NewRound()
 {
     std::memset(m_szWord, 0, sizeof m_szWord);
     m_bCheated = false;
+    m_nHints = 0;
+    m_bHardMode = true;
     m_nGuesses = 0;
+    m_guesses.clear();
     m_bFinished = !PickRandomWord(m_nDict, m_szWord);
     m_dwStart = GetTickCount();
     m_dwEnd = 0;
@@ -40,26 +68,11 @@ void CGameRound::Score(const char* pszGuess, std::int16_t& nBlack, std::int16_t&
     nWhite = 0;
     if (!pszGuess || std::strlen(pszGuess) != WORD_LENGTH)
         return;
-
-    bool bGuessUsed[WORD_LENGTH];
-    bool bWordUsed[WORD_LENGTH];
-    for (int i = 0; i < WORD_LENGTH; ++i) {
-        bGuessUsed[i] = bWordUsed[i] = pszGuess[i] == m_szWord[i];
-        if (bGuessUsed[i])
-            ++nBlack;
-    }
-    // Each word letter gives at most one pin, so a letter guessed twice is not paid twice.
-    for (int i = 0; i < WORD_LENGTH; ++i) {
-        if (bGuessUsed[i])
-            continue;
-        for (int j = 0; j < WORD_LENGTH; ++j) {
-            if (!bWordUsed[j] && m_szWord[j] == pszGuess[i]) {
-                bGuessUsed[i] = bWordUsed[j] = true;
-                ++nWhite;
-                break;
-            }
-        }
-    }
+    CGuess guess{{}, ScorePins(m_szWord, pszGuess)};
+    std::memcpy(guess.szWord, pszGuess, WORD_LENGTH);
+    m_guesses.push_back(guess);
+    nBlack = guess.pins.nBlack;
+    nWhite = guess.pins.nWhite;
 
     ++m_nGuesses;
     if (nBlack == WORD_LENGTH) {
@@ -99,6 +112,11 @@ int CGameRound::GetElapsedSeconds() const
     if (m_nGuesses == 0)
         return 0;
     return static_cast<int>((m_dwEnd - m_dwStart) / 1000);
+}
+
+bool CGameRound::IsWon() const
+{
+    return m_bFinished && !m_guesses.empty() && m_guesses.back().pins.nBlack == WORD_LENGTH;
 }
 
 QString CGameRound::GetElapsedText() const

@@ -33,6 +33,7 @@ void CPlayerSettings::ResetDefaults()
     m_nDict = m_nProgLang;
     m_bSound = PLAYER_SOUND.defValue;
     m_bLower = PLAYER_LOWER.defValue;
+    m_bHard = PLAYER_HARD.defValue;
 }
 
 void CPlayerSettings::Load(const QString& strName)
@@ -43,6 +44,7 @@ void CPlayerSettings::Load(const QString& strName)
     key.GetInt(PLAYER_DICT, m_nDict);
     key.GetBool(PLAYER_SOUND.name, m_bSound);
     key.GetBool(PLAYER_LOWER.name, m_bLower);
+    key.GetBool(PLAYER_HARD.name, m_bHard);
 }
 
 bool CPlayerSettings::Save() const
@@ -50,13 +52,15 @@ bool CPlayerSettings::Save() const
     if (!IsValidName(m_strName))
         return false;
     const QString strName = TrimmedName(m_strName);
-    // A player's key holds all three values or none of this save.
-    const bool bStored = CRegKey::Transact(
-        PLAYERS.hRoot, [strName, nDict = m_nDict, bSound = m_bSound, bLower = m_bLower] {
+    // A player's key holds all the values or none of this save.
+    const bool bStored =
+        CRegKey::Transact(PLAYERS.hRoot, [strName, nDict = m_nDict, bSound = m_bSound,
+                                          bLower = m_bLower, bHard = m_bHard] {
             const CRegKey key = PlayerKey(strName);
             key.SetInt(PLAYER_DICT, nDict);
             key.SetBool(PLAYER_SOUND.name, bSound);
             key.SetBool(PLAYER_LOWER.name, bLower);
+            key.SetBool(PLAYER_HARD.name, bHard);
         });
     return CRegKey(SETTINGS.hRoot, SETTINGS.subKey).SetString(LAST_PLAYER.name, strName) && bStored;
 }

@@ -37,6 +37,7 @@ public:
     int m_nDict = 0;
     bool m_bSound = true;
     bool m_bLower = false;
+    bool m_bHard = false; // hard mode: a guess must agree with every result on the board
 
 private:
     const int& m_nProgLang;

@@ -42,7 +42,8 @@ bool IsConsistent(const CStatistics& stats)
 {
     const int nMin = std::min(
         {stats.m_nWon, stats.m_nAbandoned, stats.m_nBestSeconds, stats.m_nTotalSeconds,
-         stats.m_nRun, *std::min_element(stats.m_anWonByBar.cbegin(), stats.m_anWonByBar.cend())});
+         stats.m_nRun, stats.m_nHardWon,
+         *std::min_element(stats.m_anWonByBar.cbegin(), stats.m_anWonByBar.cend())});
     const long long nSum =
         std::accumulate(stats.m_anWonByBar.cbegin(), stats.m_anWonByBar.cend(), 0LL);
     const bool bLastBarFits = stats.m_nWon == 0
@@ -50,13 +51,15 @@ bool IsConsistent(const CStatistics& stats)
                                   : stats.m_nLastBar >= 0 && stats.m_nLastBar < GUESS_BARS &&
                                         stats.m_anWonByBar[stats.m_nLastBar] > 0;
     return nMin >= 0 && nSum == stats.m_nWon && stats.m_nRun <= stats.m_nBestRun &&
-           stats.m_nBestRun <= stats.m_nWon && bLastBarFits;
+           stats.m_nBestRun <= stats.m_nWon && stats.m_nHardWon <= stats.m_nWon && bLastBarFits;
 }
 
-// Every value is written each time, so a record lacking one is as damaged as a wrong one.
+// Every value is written each time, so a record lacking one is as damaged as a wrong one; only
+// the hard mode wins are missing from a record kept before there was hard mode.
 CStatistics ReadRecord(const CRegKey& key)
 {
     CStatistics stats;
+    key.GetInt(STATS_HARD_WON, stats.m_nHardWon);
     int nLastGuesses = 0;
     bool bRead =
         key.GetInt(STATS_WON, stats.m_nWon) && key.GetInt(STATS_ABANDONED, stats.m_nAbandoned) &&
@@ -81,6 +84,7 @@ void WriteRecord(const CRegKey& key, const CStatistics& stats)
     key.SetInt(STATS_RUN, stats.m_nRun);
     key.SetInt(STATS_BEST_RUN, stats.m_nBestRun);
     key.SetInt(STATS_LAST_GUESSES, stats.m_nLastBar + 1);
+    key.SetInt(STATS_HARD_WON, stats.m_nHardWon);
 }
 
 // The record over all dictionaries is kept beside the others rather than summed from them: a
@@ -122,10 +126,10 @@ CStatistics ReadStatistics(const QString& strPlayer, int nDict)
     return key.EnumValues() > 0 ? ReadRecord(key) : CStatistics();
 }
 
-bool RecordWonGame(const QString& strPlayer, int nDict, int nSeconds, int nGuesses)
+bool RecordWonGame(const QString& strPlayer, int nDict, int nSeconds, int nGuesses, bool bHard)
 {
     return Record(strPlayer, nDict,
-                  [nSeconds = std::max(nSeconds, 0), nGuesses](CStatistics& stats) {
+                  [nSeconds = std::max(nSeconds, 0), nGuesses, bHard](CStatistics& stats) {
                       const int nBar = GuessBar(nGuesses);
                       stats.m_nBestSeconds =
                           stats.m_nWon > 0 ? std::min(stats.m_nBestSeconds, nSeconds) : nSeconds;
@@ -135,6 +139,7 @@ bool RecordWonGame(const QString& strPlayer, int nDict, int nSeconds, int nGuess
                       stats.m_nRun = Plus(stats.m_nRun, 1);
                       stats.m_nBestRun = std::max(stats.m_nBestRun, stats.m_nRun);
                       stats.m_nLastBar = nBar;
+                      stats.m_nHardWon = Plus(stats.m_nHardWon, bHard ? 1 : 0);
                   });
 }
 

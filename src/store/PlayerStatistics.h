@@ -19,6 +19,7 @@ struct CStatistics {
     int m_nRun = 0;          // games won in a row, up to the last game
     int m_nBestRun = 0;
     int m_nLastBar = -1; // the bar of the last won game; -1 before the first
+    int m_nHardWon = 0;  // games won in hard mode
 
     int AverageSeconds() const; // rounded; 0 before the first win
     bool operator==(const CStatistics&) const = default;
@@ -35,5 +36,6 @@ CStatistics ReadStatistics(const QString& strPlayer, int nDict);
 // the program all count theirs. Nothing is counted for a name that breaks the name rule or a
 // dictionary that does not exist. False when the store could not be written: the store then
 // counts the game with its next write.
-bool RecordWonGame(const QString& strPlayer, int nDict, int nSeconds, int nGuesses);
+bool RecordWonGame(const QString& strPlayer, int nDict, int nSeconds, int nGuesses,
+                   bool bHard = false);
 bool RecordAbandonedGame(const QString& strPlayer, int nDict);

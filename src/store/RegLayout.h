@@ -36,6 +36,7 @@ constexpr CRegLocation PLAYERS{HKEY_LOCAL_MACHINE, QLatin1String("Players")};
 constexpr QLatin1String PLAYER_DICT("Dict"); // default: the program language
 constexpr CRegSetting<bool> PLAYER_SOUND{QLatin1String("Sound"), true};
 constexpr CRegSetting<bool> PLAYER_LOWER{QLatin1String("Lower"), false};
+constexpr CRegSetting<bool> PLAYER_HARD{QLatin1String("Hard"), false};
 
 // Each player's record of finished games: the values below on STATISTICS under the player's
 // key, over all dictionaries, and again on a subkey of it per dictionary, named by its code.
@@ -47,6 +48,7 @@ constexpr QLatin1String STATS_TOTAL_TIME("TotalTime"); // seconds of all won gam
 constexpr QLatin1String STATS_RUN("Run");
 constexpr QLatin1String STATS_BEST_RUN("BestRun");
 constexpr QLatin1String STATS_LAST_GUESSES("LastGuesses"); // bar of the last win, 1-based; 0 none
+constexpr QLatin1String STATS_HARD_WON("HardWon");         // a record kept before has none
 
 // Won games by guesses: Guesses01 to Guesses15, and Guesses16 for 16 or more.
 inline QString GuessCountValueName(int nBar)

@@ -116,8 +116,16 @@ bool CFlagButton::BuildFlagMenu(QMenu& menu, Qt::KeyboardModifiers modifiers) co
 
     if (m_pPlayer && m_pPlayer->m_bSound)
         CheckCommand(menu, ID_SOUND);
+    if (m_pPlayer && m_pPlayer->m_bHard)
+        CheckCommand(menu, ID_HARD_MODE);
     ShowKey(menu, ID_NEW_GAME, NewGameKey());
+    ShowKey(menu, ID_REVIEW, ReviewKey());
     ShowKey(menu, ID_HELP, HelpKey());
+    // A hint is for a game running, a review for one won.
+    if (QAction* pHint = FindCommand(menu, ID_HINT))
+        pHint->setEnabled(m_pGame && !m_pGame->m_bFinished);
+    if (QAction* pReview = FindCommand(menu, ID_REVIEW))
+        pReview->setEnabled(m_pGame && m_pGame->IsWon());
     if (QMenu* pDictionaries = SubMenuAt(menu, 0))
         FillDictionaries(*pDictionaries, m_pGame ? m_pGame->m_nDict : -1);
     if (QMenu* pProgram = SubMenuAt(menu, 1))

@@ -8,7 +8,7 @@ class CGameRound;
 class CPlayerSettings;
 class QMenu;
 
-// Keys for two of the menu's commands; the menu shows them beside their items. Functions, as
+// Keys for three of the menu's commands; the menu shows them beside their items. Functions, as
 // the platform decides the standard keys once the application runs.
 inline QKeySequence HelpKey()
 {
@@ -17,6 +17,10 @@ inline QKeySequence HelpKey()
 inline QKeySequence NewGameKey()
 {
     return Qt::Key_F2;
+}
+inline QKeySequence ReviewKey()
+{
+    return Qt::Key_F3;
 }
 // Keys that open the menu as a press with no modifier would.
 inline QList<QKeySequence> MenuKeys()
@@ -33,7 +37,7 @@ class CFlagButton : public CNoFocusButton
 public:
     explicit CFlagButton(QWidget* pParent = nullptr);
 
-    // Fills menu for the current program language, dictionary, sound switch and game state,
+    // Fills menu for the current program language, dictionary, the player's switches and the game,
     // with the items that the modifiers of the press add. False when there is no menu to show.
     bool BuildFlagMenu(QMenu& menu, Qt::KeyboardModifiers modifiers) const;
     // Runs the menu below the button and returns when it has closed.

@@ -7,7 +7,9 @@
 #include "dialogs/DictionaryDlg.h"
 #include "dialogs/HighScoreNoticeDlg.h"
 #include "dialogs/MessageDlg.h"
+#include "dialogs/ReviewDlg.h"
 #include "dialogs/SetWordDlg.h"
+#include "game/Coach.h"
 #include "game/GameRound.h"
 #include "game/WordList.h"
 #include "platform/WindowPlacement.h"
@@ -92,6 +94,15 @@ bool CGameDlg::OnCommand(int nId)
     case ID_SOUND:
         OnSound();
         return true;
+    case ID_HARD_MODE:
+        OnHardMode();
+        return true;
+    case ID_HINT:
+        OnHint();
+        return true;
+    case ID_REVIEW:
+        OnReview();
+        return true;
     case ID_NEW_GAME:
         StartNewGame(true);
         return true;
@@ -134,6 +145,7 @@ void CGameDlg::AddKeys()
     };
     AddKey(HelpKey(), [this] { OnCommand(ID_HELP_INDEX); });
     AddKey(NewGameKey(), [this] { OnCommand(ID_NEW_GAME); });
+    AddKey(ReviewKey(), [this] { OnCommand(ID_REVIEW); });
     for (const QKeySequence& key : MenuKeys())
         AddKey(key, [this] { m_btnFlag->ShowFlagMenu(Qt::NoModifier); });
     // Shift and Ctrl with the Menu key offer what they offer held at a click on the flag.
@@ -331,6 +343,9 @@ void CGameDlg::OnOK()
     char szGuess[5] = {};
     for (int i = 0; i < 4; ++i)
         szGuess[i] = m_editLetter[i]->GetLetter();
+    if (RefuseContradiction(szGuess))
+        return;
+    m_pGame->m_bHardMode = m_pGame->m_bHardMode && m_pPlayer->m_bHard;
     std::int16_t nBlack = 0;
     std::int16_t nWhite = 0;
     m_pGame->Score(szGuess, nBlack, nWhite);
@@ -356,7 +371,8 @@ void CGameDlg::OnWin()
         return;
     // The winning row shows before the win goes to disk, which may take several frames.
     repaint();
-    RecordWonGame(m_strGamePlayer, m_nGameDict, m_pGame->GetElapsedSeconds(), m_pGame->m_nGuesses);
+    RecordWonGame(m_strGamePlayer, m_nGameDict, m_pGame->GetElapsedSeconds(), m_pGame->m_nGuesses,
+                  m_pGame->m_bHardMode);
     AppCore().PlaySoundRes(SND_WIN, true);
     const bool bFull = m_pHighScores->GetCount() >= MAX_HIGH_SCORES;
     const int nPlace = m_pHighScores->AddWonGame(*m_pGame, *m_pPlayer);
@@ -366,7 +382,7 @@ void CGameDlg::OnWin()
 }
 
 // A game given up after its first guess counts against the one who started it; a game whose
-// word was revealed or set counts neither way.
+// word was revealed, set or hinted at counts neither way.
 void CGameDlg::CountAbandonedGame()
 {
     if (HasGameWithGuesses() && !m_pGame->m_bCheated)
@@ -386,6 +402,29 @@ void CGameDlg::OnSound()
     m_pPlayer->Save();
     if (m_pPlayer->m_bSound)
         AppCore().PlaySoundRes(SND_SOUND_ON, true);
+}
+
+// Hard mode refuses a guess that a result on the board already rules out. The cells keep it,
+// to be mended rather than typed again.
+bool CGameDlg::RefuseContradiction(const char szGuess[4])
+{
+    if (!m_pPlayer->m_bHard)
+        return false;
+    const int nRow = ContradictedGuess(m_pGame->m_guesses, szGuess);
+    if (nRow < 0)
+        return false;
+    ShowMessageDlg(AppCore()
+                       .LoadLangString(IDS_CONTRADICTS)
+                       .arg(QString::fromLatin1(szGuess, 4))
+                       .arg(nRow + 1),
+                   CMessageDlg::MB_OK_ONLY, SND_REFUSED);
+    return true;
+}
+
+void CGameDlg::OnHardMode()
+{
+    m_pPlayer->m_bHard = !m_pPlayer->m_bHard;
+    m_pPlayer->Save();
 }
 
 void CGameDlg::OnCancel()
@@ -514,6 +553,41 @@ void CGameDlg::OnCheat()
     const QString strWord = m_pGame->RevealWord();
     ShowMessageDlg(FormatMessageText(AppCore().LoadLangString(IDS_WORD_IS), strWord),
                    CMessageDlg::MB_OK_ONLY, 0);
+}
+
+// The first hint is asked for, as it takes the game out of the high scores and statistics as
+// Cheat does; it tells how many words are still possible, and each later one names one too.
+void CGameDlg::OnHint()
+{
+    if (m_pGame->m_bFinished)
+        return;
+    const CAppCore& core = AppCore();
+    if (m_pGame->m_nHints == 0 && ShowMessageDlg(core.LoadLangString(IDS_HINT_QUESTION),
+                                                 CMessageDlg::MB_YES_NO, SND_QUESTION) != IDOK)
+        return;
+    m_pGame->m_bCheated = true;
+    ++m_pGame->m_nHints;
+    QStringList arWords;
+    LoadWordList(m_nGameDict, arWords);
+    const CCoach coach(arWords);
+    const std::vector<int> possible = coach.StillPossible(m_pGame->m_guesses);
+    QString strText = FormatMessageText(core.LoadLangString(IDS_WORDS_POSSIBLE),
+                                        static_cast<int>(possible.size()));
+    if (m_pGame->m_nHints > 1 && !possible.empty())
+        strText +=
+            QLatin1Char('\n') + FormatMessageText(core.LoadLangString(IDS_ONE_OF_THEM),
+                                                  coach.Word(coach.BestGuess(possible, true)));
+    ShowMessageDlg(strText, CMessageDlg::MB_OK_ONLY, 0);
+}
+
+void CGameDlg::OnReview()
+{
+    if (!m_pGame->IsWon())
+        return;
+    QStringList arWords;
+    LoadWordList(m_nGameDict, arWords);
+    CReviewDlg dlg(arWords, m_pGame->GetWord(), m_pGame->m_guesses, this);
+    dlg.DoModal();
 }
 
 void CGameDlg::OnSetWord()

@@ -71,12 +71,16 @@ private:
     void ShowHighScoreNotice(int nPlace);
     void OnLetterChange();
     void OnSound();
+    void OnHardMode();
+    bool RefuseContradiction(const char szGuess[4]);
     void OnWin();
     void OnPlayerButton();
     void OnDictionary(int nId);
     void OnDictionaryInfo();
     void OnProgramLanguage(int nId);
     void OnCheat();
+    void OnHint();
+    void OnReview();
     void OnSetWord();
     bool OnRangeCommand(int nId);
 

@@ -9,8 +9,11 @@
 #include "dialogs/LanguageDlg.h"
 #include "dialogs/MessageDlg.h"
 #include "dialogs/PlayerDlg.h"
+#include "dialogs/ReviewDlg.h"
 #include "dialogs/SetWordDlg.h"
 #include "dialogs/StatisticsDlg.h"
+#include "dialogs/WordsLeftChart.h"
+#include "game/GameRound.h"
 #include "game/WordList.h"
 #include "platform/ShellOpen.h"
 #include "res/Resource.h"
@@ -490,12 +493,12 @@ TEST(HighScoresDlg, ListsTheTableBestFirstAndClearAllEmptiesItOnlyOnYes)
 }
 
 // Figures that all differ, so that two swapped ones show: won, given up, run, best time, average
-// time, best run.
+// time, best run, hard mode wins (which a record kept before hard mode lacks).
 TEST(StatisticsDlg, ShowsTheFiguresAndChartOfTheDictionaryChosenFromTheKeyboard)
 {
     TempRegistry registry;
     RecordWonGame("Anna", ENGLISH, 60, 4);
-    RecordWonGame("Anna", ENGLISH, 31, 4);
+    RecordWonGame("Anna", ENGLISH, 31, 4, true); // in hard mode
     RecordWonGame("Anna", ENGLISH, 90, 20);
     RecordAbandonedGame("Anna", ENGLISH);
     RecordAbandonedGame("Anna", ENGLISH);
@@ -514,12 +517,12 @@ TEST(StatisticsDlg, ShowsTheFiguresAndChartOfTheDictionaryChosenFromTheKeyboard)
         Qt::Key key; // on the dictionary choice, which has the focus
         const char *pszChoice, *pszFigures, *pszChart; // the chart as a screen reader reads it
     } rows[] = {
-        {ENGLISH, {}, "English", "4 2 1 0:30 0:53 3", pszChart},
-        {ENGLISH, Qt::Key_Up, "Deutsch", "0 1 0 - - 0", "No game won yet."},
-        {ENGLISH, Qt::Key_Home, "All", "4 3 0 0:30 0:53 3", pszChart},
-        {DUTCH, Qt::Key_Up, "Deutsch", "0 1 0 - - 0", "Nog geen spel gewonnen."},
+        {ENGLISH, {}, "English", "4 2 1 0:30 0:53 3 1", pszChart},
+        {ENGLISH, Qt::Key_Up, "Deutsch", "0 1 0 - - 0 0", "No game won yet."},
+        {ENGLISH, Qt::Key_Home, "All", "4 3 0 0:30 0:53 3 1", pszChart},
+        {DUTCH, Qt::Key_Up, "Deutsch", "0 1 0 - - 0 0", "Nog geen spel gewonnen."},
         {DUTCH, Qt::Key_End, "Nederlands", "2147483647 2147483647 2147483647 35791394:07 0:01 "
-         "2147483647", "Gewonnen spellen per aantal pogingen: 16 of meer pogingen: 2147483647. "
+         "2147483647 0", "Gewonnen spellen per aantal pogingen: 16 of meer pogingen: 2147483647. "
          "Laatst gewonnen spel: 16 of meer pogingen."},
     };
     for (const auto& row : rows) {
@@ -551,4 +554,56 @@ TEST(StatisticsDlg, ShowsTheFiguresAndChartOfTheDictionaryChosenFromTheKeyboard)
     EXPECT_EQ(image.pixel(chart.BarRect(0).center()),
               chart.palette().color(QPalette::Highlight).rgb());
     EXPECT_NE(image.pixel(chart.BarRect(3).center()), image.pixel(chart.BarRect(0).center()));
+}
+
+// The first game worked by hand in the coach's test, where XXEF tells three words apart at once.
+TEST(ReviewDlg, ReadsTheGameRowByRowAfterItsChartAndSumsItUp)
+{
+    const QStringList arWords{"ABCE", "ABCF", "ABCG", "XXEF"};
+    const struct {
+        int nLang;
+        const char* pszWord;
+        QStringList guesses;
+        const char *pszRows, *pszChart, *pszSummary; // the pins as a screen reader says them
+    } rows[] = { // clang-format off
+        {ENGLISH, "ABCG", {"ABCD", "ABCE", "ABCG"}, "1 ABCD 3 right, 0 elsewhere 4 3 XXEF 2|"
+         "2 ABCE 3 right, 0 elsewhere 3 2 XXEF 2|3 ABCG 4 right, 0 elsewhere 2 1 ABCF 2",
+         "Words still possible after each guess: 3, 2, 1.", "The best guess each time: 2 guesses. You: 3 guesses."},
+        {DUTCH, "XXEF", {"XXEF"}, "1 XXEF 4 goed, 0 elders 4 1 XXEF 1", "Nog mogelijke woorden na elke gok: 1.",
+         "Telkens de beste gok: 1 poging. Jij: 1 poging."},
+        {ENGLISH, "QQQQ", {"XXEF", "QQQQ"}, "1 XXEF 0 right, 0 elsewhere 4 1 XXEF -|"
+         "2 QQQQ 4 right, 0 elsewhere 1 0 ABCG -", "Words still possible after each guess: 1, 0.",
+         "The word is not in the dictionary: the best guesses never find it."},
+    }; // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pszWord);
+        AppCore().SetProgLang(row.nLang);
+        CGameRound game;
+        game.SetWord(row.pszWord);
+        std::int16_t nBlack, nWhite;
+        for (const QString& strGuess : row.guesses)
+            game.Score(strGuess.toLatin1(), nBlack, nWhite);
+        CReviewDlg dlg(arWords, row.pszWord, game.m_guesses);
+        Open(dlg);
+        QStringList arRows;
+        for (int nRow = 0; nRow < dlg.m_list->topLevelItemCount(); ++nRow) {
+            QStringList arCells;
+            for (int nColumn = 0; nColumn < dlg.m_list->columnCount(); ++nColumn) {
+                const QModelIndex cell = dlg.m_list->model()->index(nRow, nColumn);
+                const QString strSaid = cell.data(Qt::AccessibleTextRole).toString();
+                arCells << (strSaid.isEmpty() ? cell.data().toString() : strSaid);
+            }
+            arRows << arCells.join(' ');
+        }
+        EXPECT_EQ(arRows.join('|'), row.pszRows);
+        EXPECT_EQ(dlg.m_chart->accessibleDescription(), row.pszChart);
+        EXPECT_EQ(Text(&dlg, IDC_SUMMARY), row.pszSummary);
+        EXPECT_EQ(dlg.focusWidget(), dlg.m_list) << "the rows are read first";
+        QTest::keyClick(dlg.m_list, Qt::Key_Down);
+        EXPECT_EQ(dlg.m_list->currentIndex().row(), row.guesses.size() > 1 ? 1 : 0);
+        QTest::keyClick(dlg.m_list, Qt::Key_Backtab);
+        EXPECT_EQ(dlg.focusWidget(), dlg.m_chart);
+        EXPECT_EQ(dlg.m_chart->BarRect(row.guesses.size() - 1).isEmpty(), row.pszWord[0] == 'Q');
+    }
+    AppCore().SetProgLang(ENGLISH);
 }

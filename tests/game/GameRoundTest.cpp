@@ -40,14 +40,15 @@ TEST_F(GameRoundTest, ScoresBlackAndWhitePinsForFourLetterGuessesOnly)
 {
     m_game.NewRound();
     const std::tuple<const char*, const char*, Pins> cases[] = {
-        {"ABBA", "BBBB", {2, 0}}, {"AABB", "BBAA", {0, 4}}, {"ABCD", "AAAA", {1, 0}},
-        {"ABCA", "AAXX", {1, 1}}, {"DEAL", "LEAD", {2, 2}}, {"DEAL", "DEA", {0, 0}},
+        {"ABBA", "BBBB", {2, 0}},  {"AABB", "BBAA", {0, 4}}, {"ABCD", "AAAA", {1, 0}},
+        {"ABCA", "AAXX", {1, 1}},  {"DEAL", "LEAD", {2, 2}}, {"DEAL", "DEA", {0, 0}},
         {"DEAL", "DEALS", {0, 0}}, {"ABCD", "XAAX", {0, 1}}}; // the last: one A pays one pin
     for (const auto& [pszWord, pszGuess, pins] : cases) {
         m_game.SetWord(pszWord);
         EXPECT_EQ(Score(pszGuess), pins) << pszWord << " " << pszGuess;
     }
     EXPECT_EQ(m_game.m_nGuesses, 6);
+    EXPECT_EQ(m_game.m_guesses.size(), 6u); // kept for the coach
     EXPECT_FALSE(m_game.m_bFinished);
 }
 
@@ -60,12 +61,17 @@ TEST_F(GameRoundTest, NewRoundTakesTheGeneratorsWordAndStartsAfresh)
     m_game.NewRound();
     m_game.SetWord("WORD");
     ASSERT_EQ(Score("WORD"), Pins(4, 0));
+    m_game.m_nHints = 2;
+    m_game.m_bHardMode = false;
     SeedRandom(42);
     m_game.NewRound();
     EXPECT_EQ(m_game.GetWord(), arWords.value(nPick));
     EXPECT_FALSE(m_game.m_bCheated);
     EXPECT_FALSE(m_game.m_bFinished);
     EXPECT_EQ(m_game.m_nGuesses, 0);
+    EXPECT_TRUE(m_game.m_guesses.empty());
+    EXPECT_EQ(m_game.m_nHints, 0);
+    EXPECT_TRUE(m_game.m_bHardMode);
 }
 
 // Guards against a clock that goes wrong when the tick count wraps, or runs on after the win.

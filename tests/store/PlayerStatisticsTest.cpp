@@ -92,6 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
                     [] { ANNA_ENGLISH.SetInt("Guesses04", 2); },   // more than were won
                     [] { ANNA_ENGLISH.SetInt("BestRun", 0); },     // below the current run
                     [] { ANNA_ENGLISH.SetInt("LastGuesses", 5); }, // a bar of no games
+                    [] { ANNA_ENGLISH.SetInt("HardWon", 2); },     // more than were won
+                    [] { ANNA_ENGLISH.SetInt("HardWon", -1); },
                     [] {
                         QStringList names;
                         ANNA_ENGLISH.EnumValues(&names);

@@ -36,6 +36,7 @@ const QString ABORT = "Are you sure you want to abort the current game?";
 const QString CHEATING = "Are you sure you want to cheat?,Don't you think it's more fun trying to "
                          "guess it yourself?";
 const QString RESTART = "If you %1, the game must be restarted.\nAbort the current game?";
+const QString HINT = "A hint keeps this game out of the high scores and statistics. Take a hint?";
 std::uint32_t g_dwNow = 0;
 
 struct Step { // one thing the player does
@@ -197,9 +198,10 @@ const Row ROWS[] = {
      {{"Fitted", "true"}, {"Board", "1 QZXJ"}, {"Cells", "AB"}, {"Focus", "cell 3"}}, {}, {}, "Anna", true},
     {"AScreenReaderOpensTheFlagMenuAndChoosesFromIt", true, {{Step::ReaderPress, IDC_FLAG}},
      {{"Menus", "flag"}, {"Commands", Ids({ID_SOUND})}}, {}, {-1 - 2}},
-    {"ShiftOffersCheatAndTheMenuChecksDictionaryLanguageAndSound", true, {ClickOn(IDC_FLAG, Qt::ShiftModifier)},
-     {{"Menus", "flag"}, {"Checked", Ids({IDR_FIRST_DICTIONARY, ID_FIRST_PROG_LANG, ID_SOUND})},
-      {"Extras", Ids({ID_CHEAT})}, {"Greyed", ""}, {"Languages", PROGRAM_LANGUAGES},
+    {"ShiftOffersCheatAndTheMenuChecksDictionaryLanguageSoundAndHardMode", true,
+     {Cmd(ID_HARD_MODE), ClickOn(IDC_FLAG, Qt::ShiftModifier)},
+     {{"Menus", "flag"}, {"Checked", Ids({IDR_FIRST_DICTIONARY, ID_FIRST_PROG_LANG, ID_SOUND, ID_HARD_MODE})},
+      {"Extras", Ids({ID_CHEAT})}, {"Greyed", Ids({ID_REVIEW})}, {"Languages", PROGRAM_LANGUAGES},
       {"Commands", Ids({ID_CHEAT})}, {"FlagMark", "false"}}, {NO}, {ID_CHEAT}},
     {"ARightClickWithCtrlOffersSetWord", true, {Cmd(ID_SOUND), ClickOn(IDC_FLAG, Qt::ControlModifier, Qt::RightButton)},
      {{"Menus", "flag"}, {"Checked", Ids({IDR_FIRST_DICTIONARY, ID_FIRST_PROG_LANG})}, {"Extras", Ids({ID_SET_WORD})},
@@ -207,9 +209,29 @@ const Row ROWS[] = {
     {"InDutchOnceTheGameIsOverCheatIsGreyed", false,
      {Cmd(ID_FIRST_PROG_LANG + DUTCH), Win(10), ClickOn(IDC_FLAG, Qt::ShiftModifier | Qt::ControlModifier)},
      {{"Checked", Ids({IDR_FIRST_DICTIONARY, ID_FIRST_PROG_LANG + DUTCH, ID_SOUND})},
-      {"Extras", Ids({ID_CHEAT, ID_SET_WORD})}, {"Greyed", Ids({ID_CHEAT})}, {"Commands", ""}}, {}, {ID_CHEAT}},
+      {"Extras", Ids({ID_CHEAT, ID_SET_WORD})}, {"Greyed", Ids({ID_HINT, ID_CHEAT})}, {"Commands", ""}}, {},
+     {ID_CHEAT}},
     {"APlainRightClickOffersNeither", true, {ClickOn(IDC_FLAG, {}, Qt::RightButton)},
      {{"Menus", "flag"}, {"Extras", ""}, {"Commands", Ids({ID_NEW_GAME})}}, {}, {ID_NEW_GAME}},
+    {"AHintedWinNeverReachesTheTableNorTheStatisticsYetF3ReviewsIt", false,
+     {Cmd(ID_NEW_GAME), Word("BEAR"), Cmd(ID_HINT), Type("MOST\rLINE\rCART\rBARE\r"), Cmd(ID_HINT),
+      Type("BEAR\r"), Press(Qt::Key_F3)},
+     {{"Questions", HINT + ",Words still possible: 854,Words still possible: 1\nOne of them: BEAR,Review"},
+      {"Table", "0"}, {"Won", "0"}}},
+    {"NoToAHintTakesNoneAndAHintedGameGivenUpIsNotCounted", false,
+     {Cmd(ID_NEW_GAME), Word("BEAR"), Cmd(ID_HINT), Type("BEAR\r"), Cmd(ID_NEW_GAME), Cmd(ID_HINT), GUESS,
+      Cmd(ID_NEW_GAME)},
+     {{"Table", "1"}, {"Abandoned", "0"}, {"Questions", HINT + u',' + HINT + ",Words still possible: 854," + ABORT}},
+     {NO, YES}},
+    {"HardModeRefusesAGuessARowRulesOutAndKeepsItsLetters", false,
+     {Cmd(ID_HARD_MODE), Cmd(ID_NEW_GAME), Word("BEAR"), Type("BARE\r"), Type("QZXJ\r")},
+     {{"Board", "1 BARE"}, {"Cells", "QZXJ"}, {"Questions", "Hard mode: QZXJ contradicts guess 1."},
+      {"Hard", "true"}, {"Sounds", Ids({SND_NEW_GAME}) + u',' + TYPED_BEAR + u',' +
+                                   Ids({SND_LETTER, SND_LETTER, SND_LETTER, SND_LETTER, SND_REFUSED})}}},
+    {"OnlyAGameWonAllInHardModeCountsAsHardAndBothEnterTheTable", false,
+     {Cmd(ID_NEW_GAME), Word("BEAR"), GUESS, Cmd(ID_HARD_MODE), Type("BEAR\r"), Win(10)},
+     {{"Won", "2"}, {"HardWon", "1"}, {"Table", "2"}}},
+    {"F3ReviewsNoGameRunning", true, {Press(Qt::Key_F3), GUESS, Press(Qt::Key_F3)}, {{"Questions", ""}}},
 };
 // clang-format on
 
@@ -429,6 +451,8 @@ struct MainWindow : testing::TestWithParam<Row> {
             {"LastBar", [&] { return Number(stats.m_nLastBar); }},
             {"LastWaitedFor", [&] { return Flag(!calls.constLast().bAsync); }},
             {"Lower", [&] { return Flag(stored.m_bLower); }},
+            {"Hard", [&] { return Flag(stored.m_bHard); }},
+            {"HardWon", [&] { return Number(stats.m_nHardWon); }},
             {"Menus", [&] { return m_menus.join(u','); }},
             {"Pins", [&] { return Flag(pins.toImage() == LoadIconRes(look.nArg).pixmap(pins.size()).toImage()); }},
             {"Player", [&] { return Marked(strPlayer); }},
