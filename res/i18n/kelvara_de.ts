@@ -53,15 +53,15 @@
     </message>
     <message>
         <source>Hard &amp;Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwerer &amp;Modus</translation>
     </message>
     <message>
         <source>H&amp;int...</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ipp...</translation>
     </message>
     <message>
         <source>Re&amp;view Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückblick...</translation>
     </message>
 </context>
 <context>
@@ -336,75 +336,75 @@ Für jeden Versuch bekommst du Stifte: einen schwarzen Stift für jeden Buchstab
     </message>
     <message>
         <source>A hint keeps this game out of the high scores and statistics. Take a hint?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit einem Tipp zählt dieses Spiel weder für die Bestenliste noch für die Statistik. Willst du einen Tipp?</translation>
     </message>
     <message>
         <source>Words still possible: %1!d!</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch mögliche Wörter: %1!d!</translation>
     </message>
     <message>
         <source>One of them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eines davon: %1</translation>
     </message>
     <message>
         <source>Hard mode: %1 contradicts guess %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwerer Modus: %1 widerspricht Versuch %2.</translation>
     </message>
     <message>
         <source>Games won in hard mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen im schweren Modus</translation>
     </message>
     <message>
         <source>F3 opens the review of a won game.</source>
-        <translation type="unfinished"></translation>
+        <translation>F3 öffnet den Rückblick auf ein gewonnenes Spiel.</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückblick</translation>
     </message>
     <message>
         <source>Words still possible after each guess</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch mögliche Wörter nach jedem Versuch</translation>
     </message>
     <message>
         <source>Words still possible after each guess: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch mögliche Wörter nach jedem Versuch: %1.</translation>
     </message>
     <message>
         <source>Guess</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers.</translation>
     </message>
     <message>
         <source>Pins</source>
-        <translation type="unfinished"></translation>
+        <translation>Stifte</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste</translation>
     </message>
     <message>
         <source>Needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Nötig</translation>
     </message>
     <message>
         <source>The best guess each time: %1. You: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer der beste Versuch: %1. Du: %2.</translation>
     </message>
     <message>
         <source>The word is not in the dictionary: the best guesses never find it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wort steht nicht im Wörterbuch: Die besten Versuche finden es nie.</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
 </context>
 </TS>

@@ -53,15 +53,15 @@
     </message>
     <message>
         <source>Hard &amp;Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Malfacila reĝimo</translation>
     </message>
     <message>
         <source>H&amp;int...</source>
-        <translation type="unfinished"></translation>
+        <translation>Su&amp;gesto...</translation>
     </message>
     <message>
         <source>Re&amp;view Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrorigar&amp;do...</translation>
     </message>
 </context>
 <context>
@@ -336,75 +336,75 @@ Por ĉiu diveno vi ricevas kelkajn stiftojn: nigran stifton por ĉiu litero en l
     </message>
     <message>
         <source>A hint keeps this game out of the high scores and statistics. Take a hint?</source>
-        <translation type="unfinished"></translation>
+        <translation>Post sugesto ĉi tiu ludo ne kalkuliĝas por la rekordoj kaj la statistiko. Ĉu vi volas sugeston?</translation>
     </message>
     <message>
         <source>Words still possible: %1!d!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankoraŭ eblaj vortoj: %1!d!</translation>
     </message>
     <message>
         <source>One of them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unu el ili: %1</translation>
     </message>
     <message>
         <source>Hard mode: %1 contradicts guess %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Malfacila reĝimo: %1 kontraŭdiras divenon %2.</translation>
     </message>
     <message>
         <source>Games won in hard mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Gajnoj en malfacila reĝimo</translation>
     </message>
     <message>
         <source>F3 opens the review of a won game.</source>
-        <translation type="unfinished"></translation>
+        <translation>F3 malfermas la retrorigardon al gajnita ludo.</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrorigardo</translation>
     </message>
     <message>
         <source>Words still possible after each guess</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankoraŭ eblaj vortoj post ĉiu diveno</translation>
     </message>
     <message>
         <source>Words still possible after each guess: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankoraŭ eblaj vortoj post ĉiu diveno: %1.</translation>
     </message>
     <message>
         <source>Guess</source>
-        <translation type="unfinished"></translation>
+        <translation>Div.</translation>
     </message>
     <message>
         <source>Pins</source>
-        <translation type="unfinished"></translation>
+        <translation>Stift.</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Antaŭe</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Poste</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Opt.</translation>
     </message>
     <message>
         <source>Needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez.</translation>
     </message>
     <message>
         <source>The best guess each time: %1. You: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ĉiufoje la plej bona diveno: %1. Vi: %2.</translation>
     </message>
     <message>
         <source>The word is not in the dictionary: the best guesses never find it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vorto ne estas en la vortaro: la plej bonaj divenoj neniam trovas ĝin.</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero</translation>
     </message>
 </context>
 </TS>

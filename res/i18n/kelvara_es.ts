@@ -53,15 +53,15 @@
     </message>
     <message>
         <source>Hard &amp;Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modo difícil</translation>
     </message>
     <message>
         <source>H&amp;int...</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ista...</translation>
     </message>
     <message>
         <source>Re&amp;view Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;visar partida...</translation>
     </message>
 </context>
 <context>
@@ -336,75 +336,75 @@ En cada intento recibes clavijas: una clavija negra por cada letra en su sitio y
     </message>
     <message>
         <source>A hint keeps this game out of the high scores and statistics. Take a hint?</source>
-        <translation type="unfinished"></translation>
+        <translation>Con una pista, esta partida no cuenta para los récords ni las estadísticas. ¿Quieres una pista?</translation>
     </message>
     <message>
         <source>Words still possible: %1!d!</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras aún posibles: %1!d!</translation>
     </message>
     <message>
         <source>One of them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Una de ellas: %1</translation>
     </message>
     <message>
         <source>Hard mode: %1 contradicts guess %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo difícil: %1 contradice el intento %2.</translation>
     </message>
     <message>
         <source>Games won in hard mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganadas en modo difícil</translation>
     </message>
     <message>
         <source>F3 opens the review of a won game.</source>
-        <translation type="unfinished"></translation>
+        <translation>F3 abre la revisión de una partida ganada.</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisión de la partida</translation>
     </message>
     <message>
         <source>Words still possible after each guess</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras aún posibles tras cada intento</translation>
     </message>
     <message>
         <source>Words still possible after each guess: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras aún posibles tras cada intento: %1.</translation>
     </message>
     <message>
         <source>Guess</source>
-        <translation type="unfinished"></translation>
+        <translation>Int.</translation>
     </message>
     <message>
         <source>Pins</source>
-        <translation type="unfinished"></translation>
+        <translation>Clav.</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Desp.</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor</translation>
     </message>
     <message>
         <source>Needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasos</translation>
     </message>
     <message>
         <source>The best guess each time: %1. You: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con el mejor intento cada vez: %1. Tú: %2.</translation>
     </message>
     <message>
         <source>The word is not in the dictionary: the best guesses never find it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La palabra no está en el diccionario: los mejores intentos nunca la encuentran.</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número</translation>
     </message>
 </context>
 </TS>

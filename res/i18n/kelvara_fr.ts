@@ -53,15 +53,15 @@
     </message>
     <message>
         <source>Hard &amp;Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode di&amp;fficile</translation>
     </message>
     <message>
         <source>H&amp;int...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice...</translation>
     </message>
     <message>
         <source>Re&amp;view Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;voir la partie...</translation>
     </message>
 </context>
 <context>
@@ -336,75 +336,75 @@ Pour chaque essai, tu reçois des pions&#xa0;: un pion noir pour chaque lettre �
     </message>
     <message>
         <source>A hint keeps this game out of the high scores and statistics. Take a hint?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un indice exclut cette partie des meilleurs scores et des statistiques. Veux-tu un indice ?</translation>
     </message>
     <message>
         <source>Words still possible: %1!d!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots encore possibles : %1!d!</translation>
     </message>
     <message>
         <source>One of them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;un d&apos;eux : %1</translation>
     </message>
     <message>
         <source>Hard mode: %1 contradicts guess %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode difficile : %1 contredit l&apos;essai %2.</translation>
     </message>
     <message>
         <source>Games won in hard mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoires en mode difficile</translation>
     </message>
     <message>
         <source>F3 opens the review of a won game.</source>
-        <translation type="unfinished"></translation>
+        <translation>F3 ouvre la revue d&apos;une partie gagnée.</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Revue de la partie</translation>
     </message>
     <message>
         <source>Words still possible after each guess</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots encore possibles après chaque essai</translation>
     </message>
     <message>
         <source>Words still possible after each guess: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots encore possibles après chaque essai : %1.</translation>
     </message>
     <message>
         <source>Guess</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai</translation>
     </message>
     <message>
         <source>Pins</source>
-        <translation type="unfinished"></translation>
+        <translation>Pions</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Après</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Idéal</translation>
     </message>
     <message>
         <source>Needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups</translation>
     </message>
     <message>
         <source>The best guess each time: %1. You: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec le meilleur essai à chaque fois : %1. Toi : %2.</translation>
     </message>
     <message>
         <source>The word is not in the dictionary: the best guesses never find it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot n&apos;est pas dans le dictionnaire : les meilleurs essais ne le trouvent jamais.</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
 </context>
 </TS>

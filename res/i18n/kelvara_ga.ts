@@ -53,15 +53,15 @@
     </message>
     <message>
         <source>Hard &amp;Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mód &amp;deacair</translation>
     </message>
     <message>
         <source>H&amp;int...</source>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;eid...</translation>
     </message>
     <message>
         <source>Re&amp;view Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;thbhreithniú cluiche...</translation>
     </message>
 </context>
 <context>
@@ -336,75 +336,75 @@ I ngach tomhas, gheobhaidh tú roinnt pionnaí: pionna dubh do gach litir atá s
     </message>
     <message>
         <source>A hint keeps this game out of the high scores and statistics. Take a hint?</source>
-        <translation type="unfinished"></translation>
+        <translation>Má ghlacann tú leid, ní áireofar an cluiche seo sna hardscóir ná sna staitisticí. An bhfuil leid uait?</translation>
     </message>
     <message>
         <source>Words still possible: %1!d!</source>
-        <translation type="unfinished"></translation>
+        <translation>Focail atá fós féideartha: %1!d!</translation>
     </message>
     <message>
         <source>One of them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceann acu: %1</translation>
     </message>
     <message>
         <source>Hard mode: %1 contradicts guess %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mód deacair: ní réitíonn %1 le tomhas %2.</translation>
     </message>
     <message>
         <source>Games won in hard mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Buaite sa mhód deacair</translation>
     </message>
     <message>
         <source>F3 opens the review of a won game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Osclaíonn F3 athbhreithniú ar chluiche a bhuaigh tú.</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Athbhreithniú</translation>
     </message>
     <message>
         <source>Words still possible after each guess</source>
-        <translation type="unfinished"></translation>
+        <translation>Focail atá fós féideartha tar éis gach tomhais</translation>
     </message>
     <message>
         <source>Words still possible after each guess: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Focail atá fós féideartha tar éis gach tomhais: %1.</translation>
     </message>
     <message>
         <source>Guess</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomh.</translation>
     </message>
     <message>
         <source>Pins</source>
-        <translation type="unfinished"></translation>
+        <translation>Pion.</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Roimhe</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansin</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Fearr</translation>
     </message>
     <message>
         <source>Needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Gá</translation>
     </message>
     <message>
         <source>The best guess each time: %1. You: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>An tomhas is fearr gach uair: %1. Tusa: %2.</translation>
     </message>
     <message>
         <source>The word is not in the dictionary: the best guesses never find it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Níl an focal san fhoclóir: ní aimsíonn na tomhais is fearr riamh é.</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Uimhir</translation>
     </message>
 </context>
 </TS>
