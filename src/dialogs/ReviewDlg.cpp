@@ -28,9 +28,9 @@ struct Column {
 
 // Centred: a heading of any length then stands over its numbers.
 constexpr Column COLUMNS[COLUMN_COUNT] = {
-    {IDS_A11Y_NUMBER, Qt::AlignRight, 14},     {IDS_COLUMN_GUESS, Qt::AlignHCenter, 34},
-    {IDS_COLUMN_PINS, Qt::AlignHCenter, 30},   {IDS_COLUMN_BEFORE, Qt::AlignHCenter, 34},
-    {IDS_COLUMN_AFTER, Qt::AlignHCenter, 34},  {IDS_COLUMN_BEST, Qt::AlignHCenter, 34},
+    {IDS_A11Y_NUMBER, Qt::AlignRight, 14},    {IDS_COLUMN_GUESS, Qt::AlignHCenter, 34},
+    {IDS_COLUMN_PINS, Qt::AlignHCenter, 30},  {IDS_COLUMN_BEFORE, Qt::AlignHCenter, 34},
+    {IDS_COLUMN_AFTER, Qt::AlignHCenter, 34}, {IDS_COLUMN_BEST, Qt::AlignHCenter, 34},
     {IDS_COLUMN_NEEDS, Qt::AlignHCenter, 0},
 };
 

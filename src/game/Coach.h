@@ -22,7 +22,6 @@ struct CReviewRow {
     // Guesses the coach, playing from before this guess on, would have needed to find the
     // word; -1 when it is not a word of the dictionary.
     int nBestToFind = -1;
-    bool operator==(const CReviewRow&) const = default;
 };
 
 // What a dictionary tells about a game: which of its words agree with the results so far,

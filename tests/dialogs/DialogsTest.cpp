@@ -559,13 +559,15 @@ TEST(StatisticsDlg, ShowsTheFiguresAndChartOfTheDictionaryChosenFromTheKeyboard)
 // The first game worked by hand in the coach's test, where XXEF tells three words apart at once.
 TEST(ReviewDlg, ReadsTheGameRowByRowAfterItsChartAndSumsItUp)
 {
+    const SoundOn sound;
     const QStringList arWords{"ABCE", "ABCF", "ABCG", "XXEF"};
     const struct {
         int nLang;
         const char* pszWord;
         QStringList guesses;
         const char *pszRows, *pszChart, *pszSummary; // the pins as a screen reader says them
-    } rows[] = { // clang-format off
+    } rows[] = {
+        // clang-format off
         {ENGLISH, "ABCG", {"ABCD", "ABCE", "ABCG"}, "1 ABCD 3 right, 0 elsewhere 4 3 XXEF 2|"
          "2 ABCE 3 right, 0 elsewhere 3 2 XXEF 2|3 ABCG 4 right, 0 elsewhere 2 1 ABCF 2",
          "Words still possible after each guess: 3, 2, 1.", "The best guess each time: 2 guesses. You: 3 guesses."},
@@ -596,6 +598,9 @@ TEST(ReviewDlg, ReadsTheGameRowByRowAfterItsChartAndSumsItUp)
             arRows << arCells.join(' ');
         }
         EXPECT_EQ(arRows.join('|'), row.pszRows);
+        EXPECT_FALSE(dlg.m_list->topLevelItem(0)->icon(2).isNull()) << "the first row's pins";
+        EXPECT_NE(dlg.m_list->headerItem()->data(0, Qt::AccessibleTextRole).toString(), "")
+            << "the number's";
         EXPECT_EQ(dlg.m_chart->accessibleDescription(), row.pszChart);
         EXPECT_EQ(Text(&dlg, IDC_SUMMARY), row.pszSummary);
         EXPECT_EQ(dlg.focusWidget(), dlg.m_list) << "the rows are read first";
@@ -606,4 +611,5 @@ TEST(ReviewDlg, ReadsTheGameRowByRowAfterItsChartAndSumsItUp)
         EXPECT_EQ(dlg.m_chart->BarRect(row.guesses.size() - 1).isEmpty(), row.pszWord[0] == 'Q');
     }
     AppCore().SetProgLang(ENGLISH);
+    EXPECT_EQ(RecordingWavePlayer::Instance().SoundIds(), QList<int>(3, SND_WINDOW_OPEN));
 }
