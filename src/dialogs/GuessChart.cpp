@@ -8,7 +8,7 @@ namespace
 {
 
 constexpr qreal BAR_SHARE = 0.6; // of its slot's width; the rest keeps bars apart
-constexpr int TEXT_GAP_PX = 2;
+constexpr int TEXT_GAP_PX = CHART_TEXT_GAP_PX;
 constexpr qreal BAR_TEXT_SHARE = 0.45; // of the text colour in a bar; the rest is background
 
 QString BarLabel(int nBar)
@@ -30,6 +30,31 @@ QColor ChartBarColour(const QPalette& palette)
                   Mix(text.blue(), back.blue()));
 }
 
+QRect ChartSlot(const QRect& plot, int nBar, int nBars)
+{
+    const qreal rSlotWidth = plot.width() / qreal(std::max(1, nBars));
+    const int nLeft = plot.left() + qRound(nBar * rSlotWidth);
+    const int nRight = plot.left() + qRound((nBar + 1) * rSlotWidth);
+    return QRect(nLeft, plot.top(), nRight - nLeft, plot.height());
+}
+
+QRect ChartBar(const QRect& slot, qreal rHeightShare)
+{
+    const int nWidth = std::max(1, qRound(slot.width() * BAR_SHARE));
+    const int nHeight = std::max(1, qRound(slot.height() * rHeightShare));
+    return QRect(slot.left() + (slot.width() - nWidth) / 2, slot.bottom() + 1 - nHeight, nWidth,
+                 nHeight);
+}
+
+void DrawChartFocus(QWidget* pChart, QPainter& painter)
+{
+    if (!pChart->hasFocus())
+        return;
+    QStyleOptionFocusRect option;
+    option.initFrom(pChart);
+    pChart->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, pChart);
+}
+
 CGuessChart::CGuessChart(QWidget* pParent) : QWidget(pParent)
 {
     // Reached with Tab, so that a screen reader reads out its description.
@@ -48,19 +73,15 @@ void CGuessChart::SetCounts(const std::array<int, GUESS_BARS>& anCounts, int nHi
 QRect CGuessChart::PlotRect() const
 {
     const int nTextHeight = fontMetrics().height() + TEXT_GAP_PX;
-    const int nLastLabelOverhang =
-        std::max(0, (fontMetrics().horizontalAdvance(BarLabel(GUESS_BARS - 1)) -
-                     width() / GUESS_BARS) / 2 + TEXT_GAP_PX);
+    const int nLastLabelOverhang = std::max(
+        0, (fontMetrics().horizontalAdvance(BarLabel(GUESS_BARS - 1)) - width() / GUESS_BARS) / 2 +
+               TEXT_GAP_PX);
     return rect().adjusted(0, nTextHeight, -nLastLabelOverhang, -nTextHeight);
 }
 
 QRect CGuessChart::SlotRect(int nBar) const
 {
-    const QRect plot = PlotRect();
-    const qreal rSlotWidth = plot.width() / qreal(GUESS_BARS);
-    const int nLeft = plot.left() + qRound(nBar * rSlotWidth);
-    const int nRight = plot.left() + qRound((nBar + 1) * rSlotWidth);
-    return QRect(nLeft, plot.top(), nRight - nLeft, plot.height());
+    return ChartSlot(PlotRect(), nBar, GUESS_BARS);
 }
 
 QRect CGuessChart::BarRect(int nBar) const
@@ -68,12 +89,7 @@ QRect CGuessChart::BarRect(int nBar) const
     const int nMax = *std::max_element(m_anCounts.cbegin(), m_anCounts.cend());
     if (nBar < 0 || nBar >= GUESS_BARS || m_anCounts[nBar] <= 0)
         return QRect();
-    const QRect slot = SlotRect(nBar);
-    const int nWidth = std::max(1, qRound(slot.width() * BAR_SHARE));
-    const int nHeight =
-        std::max(1, qRound(slot.height() * (qreal(m_anCounts[nBar]) / qreal(nMax))));
-    return QRect(slot.left() + (slot.width() - nWidth) / 2, slot.bottom() + 1 - nHeight, nWidth,
-                 nHeight);
+    return ChartBar(SlotRect(nBar), qreal(m_anCounts[nBar]) / qreal(nMax));
 }
 
 void CGuessChart::paintEvent(QPaintEvent*)
@@ -98,9 +114,5 @@ void CGuessChart::paintEvent(QPaintEvent*)
             QRect(slot.left(), bar.top() - TEXT_GAP_PX - nTextHeight, slot.width(), nTextHeight),
             Qt::AlignCenter, QString::number(m_anCounts[nBar]));
     }
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    DrawChartFocus(this, painter);
 }

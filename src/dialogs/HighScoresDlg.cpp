@@ -106,13 +106,7 @@ void CHighScoresDlg::AddColumns()
             pHeadings->setData(nColumn, Qt::AccessibleTextRole,
                                AppCore().LoadLangString(IDS_A11Y_PLACE));
         pHeadings->setTextAlignment(nColumn, column.alignment | Qt::AlignVCenter);
-        if (column.nWidthDu == 0) {
-            pHeader->setSectionResizeMode(nColumn, QHeaderView::Stretch);
-            continue;
-        }
-        pHeader->setSectionResizeMode(nColumn, QHeaderView::Fixed);
-        pHeader->resizeSection(nColumn,
-                               DialogUnitsToPixels(*pTemplate, column.nWidthDu, 0).width());
+        SizeListColumn(pHeader, *pTemplate, nColumn, column.nWidthDu);
     }
 }
 

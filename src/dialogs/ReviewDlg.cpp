@@ -142,13 +142,7 @@ void CReviewDlg::AddColumns()
         pHeadings->setText(nColumn, nColumn == NUMBER ? QString() : strHeading);
         pHeadings->setData(nColumn, Qt::AccessibleTextRole, strHeading);
         pHeadings->setTextAlignment(nColumn, column.alignment | Qt::AlignVCenter);
-        if (column.nWidthDu == 0) {
-            pHeader->setSectionResizeMode(nColumn, QHeaderView::Stretch);
-            continue;
-        }
-        pHeader->setSectionResizeMode(nColumn, QHeaderView::Fixed);
-        pHeader->resizeSection(nColumn,
-                               DialogUnitsToPixels(*pTemplate, column.nWidthDu, 0).width());
+        SizeListColumn(pHeader, *pTemplate, nColumn, column.nWidthDu);
     }
 }
 

@@ -3,15 +3,13 @@
 #include "dialogs/GuessChart.h"
 
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <algorithm>
 #include <cmath>
 
 namespace
 {
 
-constexpr qreal BAR_SHARE = 0.6; // of its slot's width; the rest keeps bars apart
-constexpr int TEXT_GAP_PX = 2;
+constexpr int TEXT_GAP_PX = CHART_TEXT_GAP_PX;
 
 } // namespace
 
@@ -37,11 +35,7 @@ QRect CWordsLeftChart::PlotRect() const
 
 QRect CWordsLeftChart::SlotRect(int nBar) const
 {
-    const QRect plot = PlotRect();
-    const qreal rSlotWidth = plot.width() / qreal(std::max<qsizetype>(1, m_anCounts.size()));
-    const int nLeft = plot.left() + qRound(nBar * rSlotWidth);
-    const int nRight = plot.left() + qRound((nBar + 1) * rSlotWidth);
-    return QRect(nLeft, plot.top(), nRight - nLeft, plot.height());
+    return ChartSlot(PlotRect(), nBar, static_cast<int>(m_anCounts.size()));
 }
 
 QRect CWordsLeftChart::BarRect(int nBar) const
@@ -49,12 +43,7 @@ QRect CWordsLeftChart::BarRect(int nBar) const
     const int nCount = m_anCounts.value(nBar);
     if (nCount <= 0 || m_nAll <= 0)
         return QRect();
-    const QRect slot = SlotRect(nBar);
-    const int nWidth = std::max(1, qRound(slot.width() * BAR_SHARE));
-    const qreal rShare = std::log1p(std::min(nCount, m_nAll)) / std::log1p(m_nAll);
-    const int nHeight = std::max(1, qRound(slot.height() * rShare));
-    return QRect(slot.left() + (slot.width() - nWidth) / 2, slot.bottom() + 1 - nHeight, nWidth,
-                 nHeight);
+    return ChartBar(SlotRect(nBar), std::log1p(std::min(nCount, m_nAll)) / std::log1p(m_nAll));
 }
 
 void CWordsLeftChart::paintEvent(QPaintEvent*)
@@ -82,9 +71,5 @@ void CWordsLeftChart::paintEvent(QPaintEvent*)
         const int nBarTop = bar.isEmpty() ? plot.bottom() + 1 : bar.top();
         DrawText(slot, nBarTop - TEXT_GAP_PX - nTextHeight, m_anCounts[nBar]);
     }
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    DrawChartFocus(this, painter);
 }

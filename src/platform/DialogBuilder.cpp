@@ -268,3 +268,13 @@ void ShrinkToFit(QWidget* pControl)
     while (font.pointSizeF() > 1 && QFontMetrics(font).horizontalAdvance(strText) > nWidth);
     pControl->setFont(font);
 }
+
+void SizeListColumn(QHeaderView* pHeader, const DlgTemplate& dlg, int nColumn, int nWidthDu)
+{
+    if (nWidthDu == 0) {
+        pHeader->setSectionResizeMode(nColumn, QHeaderView::Stretch);
+        return;
+    }
+    pHeader->setSectionResizeMode(nColumn, QHeaderView::Fixed);
+    pHeader->resizeSection(nColumn, DialogUnitsToPixels(dlg, nWidthDu, 0).width());
+}

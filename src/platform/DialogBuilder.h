@@ -7,6 +7,7 @@
 #include <functional>
 
 class QDialog;
+class QHeaderView;
 class QWidget;
 
 // Creates a custom control for a template item, or returns nullptr for the standard one.
@@ -30,3 +31,7 @@ QSize DialogUnitsToPixels(const DlgTemplate& dlg, int cx, int cy);
 // Shrinks a control's font, from the one it inherits, until its text fits its width: a number
 // wider than its place then shows whole rather than clipped on both sides.
 void ShrinkToFit(QWidget* pControl);
+
+// Sizes a list's column in its template's dialog units; a width of 0 takes the room the other
+// columns leave.
+void SizeListColumn(QHeaderView* pHeader, const DlgTemplate& dlg, int nColumn, int nWidthDu);
