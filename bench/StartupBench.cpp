@@ -17,7 +17,7 @@
 namespace
 {
 
-constexpr int STARTS = 21;
+constexpr int STARTS = 41;
 constexpr int WINDOW_TIMEOUT_MS = 30000;
 constexpr int SETTLE_MS = 1000; // lets the window paint and the program go idle
 constexpr double MAX_START_RATIO = 1.05;
