@@ -55,6 +55,8 @@ TEST(Coach, ReviewsAGameByWordsPossibleAndTheMinimaxGuess)
         // clang-format off
         {"TieToAPossibleWordThenTheFirst", tied, "ABCG", {"ABCD", "ABCE", "ABCF", "ABCG"},
          {{4, 3, 0, 3}, {3, 2, 1, 3}, {2, 1, 2, 2}, {1, 1, 3, 1}}},
+        // ABCD tells BADC (four white) from AXYZ (one black), so it ties with BADC and comes first.
+        {"FourWhiteIsNotOneBlack", {"ABCD", "BADC", "AXYZ"}, "AXYZ", {"AXYZ"}, {{3, 1, 0, 2}}},
     }; // clang-format on
     for (const auto& game : games) {
         const CCoach coach(game.words);
