@@ -1,5 +1,6 @@
 #include "appcore/AppCore.h"
 
+#include "game/WordList.h"
 #include "platform/Resources.h"
 #include "platform/WavePlayer.h"
 #include "res/Resource.h"
@@ -9,17 +10,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <iterator>
-
-namespace
-{
-
-// By dictionary index; US English has no word list, and no language of its own.
-// clang-format off
-constexpr const char* CODES[] = {"en", "nl", "fr", "de", "it", "es", nullptr, "eo", "la", "sw", "ga"};
-// clang-format on
-
-} // namespace
+#include <algorithm>
 
 CAppCore& AppCore()
 {
@@ -27,14 +18,16 @@ CAppCore& AppCore()
     return core;
 }
 
+// The dictionaries offered are those with a word list; US English has none.
 bool CAppCore::IsValidProgLang(int nLang)
 {
-    return ProgLangCode(nLang) != nullptr;
+    return std::ranges::find(DICTIONARY_DISPLAY_ORDER, nLang) != std::end(DICTIONARY_DISPLAY_ORDER);
 }
 
-const char* CAppCore::ProgLangCode(int nLang)
+// A dictionary's code is its language's ISO 639-1 code.
+QString CAppCore::ProgLangCode(int nLang)
 {
-    return nLang >= 0 && nLang < static_cast<int>(std::size(CODES)) ? CODES[nLang] : nullptr;
+    return GetDictionaryName(nLang, true).toLower();
 }
 
 void CAppCore::SetProgLang(int nLang)
@@ -52,7 +45,7 @@ void CAppCore::SetProgLang(int nLang)
 void CAppCore::LoadQtTexts()
 {
     QCoreApplication::removeTranslator(&m_qtTexts);
-    const QLocale locale(QLatin1String(ProgLangCode(m_nProgLang)));
+    const QLocale locale(ProgLangCode(m_nProgLang));
     if (m_nProgLang != 0 && m_qtTexts.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qtTexts);
@@ -76,9 +69,8 @@ QString CAppCore::Translate(const char* pszContext, const char* pszSource) const
     if (m_nCatalogLang != m_nProgLang) {
         m_nCatalogLang = m_nProgLang;
         m_pCatalog = std::make_unique<QTranslator>();
-        const char* pszCode = ProgLangCode(m_nProgLang);
-        if (!pszCode ||
-            !m_pCatalog->load(QStringLiteral(":/i18n/kelvara_%1.qm").arg(QLatin1String(pszCode))))
+        if (!m_pCatalog->load(
+                QStringLiteral(":/i18n/kelvara_%1.qm").arg(ProgLangCode(m_nProgLang))))
             m_pCatalog.reset();
     }
     const QString strText = m_pCatalog ? m_pCatalog->translate(pszContext, pszSource) : QString();

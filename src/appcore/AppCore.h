@@ -16,8 +16,8 @@ class CAppCore : public QObject
 public:
     // The program languages are the dictionaries with a word list, by the dictionary's index.
     static bool IsValidProgLang(int nLang);
-    // Its two-letter code, which names its catalog; nullptr for no program language.
-    static const char* ProgLangCode(int nLang);
+    // Its two-letter code, which names its catalog.
+    static QString ProgLangCode(int nLang);
 
     // Switches the program language (others are ignored), and the texts Qt itself supplies
     // with it, and announces it.

@@ -1,5 +1,8 @@
 #include "appcore/MessageFormat.h"
 
+#include "appcore/AppCore.h"
+#include "res/Resource.h"
+
 #include <QFontMetrics>
 #include <QList>
 
@@ -23,6 +26,13 @@ QString FormatMessageText(const QString& strTemplate, const QString& strInsert)
 QString FormatMessageText(const QString& strTemplate, int nInsert)
 {
     return FormatMessageText(strTemplate, QString::number(nInsert));
+}
+
+QString GuessCountText(int nGuesses)
+{
+    const CAppCore& core = AppCore();
+    return nGuesses == 1 ? core.LoadLangString(IDS_ONE_GUESS)
+                         : FormatMessageText(core.LoadLangString(IDS_GUESSES), nGuesses);
 }
 
 namespace

@@ -39,8 +39,6 @@ void CBaseDlg::EnsureCreated()
     m_items = BuildDialog(*pTemplate, this, [this](const DlgItem& item, QWidget* pParent) {
         return CreateControl(item, pParent);
     });
-    // A caption the dialog keeps as it stands is marked for the catalogs in the context "Dialog".
-    setWindowTitle(AppCore().Translate("Dialog", pTemplate->pszCaption));
     for (auto it = m_items.cbegin(); it != m_items.cend(); ++it) {
         if (auto* pButton = qobject_cast<QAbstractButton*>(it.value())) {
             const int nId = it.key();

@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace
@@ -21,9 +20,10 @@ constexpr int FLAG_COUNT = std::size(DICTIONARY_DISPLAY_ORDER);
 
 int ProgLangForLocales(const QStringList& arLocales)
 {
-    static const QRegularExpression separator(QStringLiteral("[-_.@]"));
+    const auto isSeparator = [](QChar ch) { return QStringView(u"-_.@").contains(ch); };
     for (const QString& strLocale : arLocales) {
-        const QStringView language = QStringView(strLocale).left(strLocale.indexOf(separator));
+        const auto itEnd = std::find_if(strLocale.cbegin(), strLocale.cend(), isSeparator);
+        const QStringView language(strLocale.cbegin(), itEnd);
         // Each dictionary with a word list is coded by its language's ISO 639-1 code.
         for (const int nLang : DICTIONARY_DISPLAY_ORDER) {
             if (language.compare(GetDictionaryName(nLang, true), Qt::CaseInsensitive) == 0)

@@ -60,13 +60,6 @@ public:
 // What a count shows where there is none.
 const QString NONE = QStringLiteral("-");
 
-QString GuessesText(int nGuesses)
-{
-    const CAppCore& core = AppCore();
-    return nGuesses == 1 ? core.LoadLangString(IDS_ONE_GUESS)
-                         : FormatMessageText(core.LoadLangString(IDS_GUESSES), nGuesses);
-}
-
 } // namespace
 
 CReviewDlg::CReviewDlg(const QStringList& arWords, const QString& strWord,
@@ -177,6 +170,6 @@ void CReviewDlg::ShowSummary(const std::vector<CReviewRow>& rows)
         return;
     }
     SetItemText(IDC_SUMMARY, core.LoadLangString(IDS_REVIEW_SUMMARY)
-                                 .arg(GuessesText(rows.front().nBestToFind))
-                                 .arg(GuessesText(static_cast<int>(m_guesses.size()))));
+                                 .arg(GuessCountText(rows.front().nBestToFind))
+                                 .arg(GuessCountText(static_cast<int>(m_guesses.size()))));
 }

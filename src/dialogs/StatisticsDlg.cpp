@@ -31,12 +31,9 @@ QString TimeText(const CStatistics& stats, int nSeconds)
 // The bar's number of guesses in words, as a screen reader says it.
 QString GuessesInWords(int nBar)
 {
-    const CAppCore& core = AppCore();
-    if (nBar == 0)
-        return core.LoadLangString(IDS_ONE_GUESS);
     if (nBar == GUESS_BARS - 1)
-        return core.LoadLangString(IDS_MORE_GUESSES);
-    return FormatMessageText(core.LoadLangString(IDS_GUESSES), nBar + 1);
+        return AppCore().LoadLangString(IDS_MORE_GUESSES);
+    return GuessCountText(nBar + 1);
 }
 
 } // namespace

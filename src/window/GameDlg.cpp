@@ -567,9 +567,7 @@ void CGameDlg::OnHint()
         return;
     m_pGame->m_bCheated = true;
     ++m_pGame->m_nHints;
-    QStringList arWords;
-    LoadWordList(m_nGameDict, arWords);
-    const CCoach coach(arWords);
+    const CCoach coach(GameWords());
     const std::vector<int> possible = coach.StillPossible(m_pGame->m_guesses);
     QString strText = FormatMessageText(core.LoadLangString(IDS_WORDS_POSSIBLE),
                                         static_cast<int>(possible.size()));
@@ -580,13 +578,18 @@ void CGameDlg::OnHint()
     ShowMessageDlg(strText, CMessageDlg::MB_OK_ONLY, 0);
 }
 
+QStringList CGameDlg::GameWords() const
+{
+    QStringList arWords;
+    LoadWordList(m_nGameDict, arWords);
+    return arWords;
+}
+
 void CGameDlg::OnReview()
 {
     if (!m_pGame->IsWon())
         return;
-    QStringList arWords;
-    LoadWordList(m_nGameDict, arWords);
-    CReviewDlg dlg(arWords, m_pGame->GetWord(), m_pGame->m_guesses, this);
+    CReviewDlg dlg(GameWords(), m_pGame->GetWord(), m_pGame->m_guesses, this);
     dlg.DoModal();
 }
 

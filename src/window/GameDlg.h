@@ -80,6 +80,7 @@ private:
     void OnProgramLanguage(int nId);
     void OnCheat();
     void OnHint();
+    QStringList GameWords() const; // the word list of the game on the board
     void OnReview();
     void OnSetWord();
     bool OnRangeCommand(int nId);

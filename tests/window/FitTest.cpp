@@ -145,7 +145,7 @@ TEST(Fit, EveryTextHasRoomInEveryLanguage)
     player.m_strName = QString(50, u'W');
     for (const int nLang : {0, 1, 2, 3, 4, 5, 7, 8, 9, 10}) {
         AppCore().SetProgLang(nLang);
-        const char* pszLang = CAppCore::ProgLangCode(nLang);
+        const std::string strLang = CAppCore::ProgLangCode(nLang).toStdString();
         for (const auto& [strName, Open] : Dialogs(&round, &player)) {
             const std::unique_ptr<CBaseDlg> pDlg(Open());
             pDlg->Create();
@@ -157,21 +157,21 @@ TEST(Fit, EveryTextHasRoomInEveryLanguage)
                     continue;
                 EXPECT_EQ(Misfits(pControl), QStringList())
                     << strName.toStdString() << ", control " << DlgCtrlId(pNamed)
-                    << " (0: title), in " << pszLang << " at scale " << pDlg->devicePixelRatio();
+                    << " (0: title), in " << strLang << " at scale " << pDlg->devicePixelRatio();
             }
         }
         // The flag menu with both extras fits the screen; its keys differ in each popup.
         CFlagButton flag;
         QMenu menu;
         flag.BuildFlagMenu(menu, Qt::ShiftModifier | Qt::ControlModifier);
-        EXPECT_LE(menu.sizeHint().width(), flag.screen()->availableGeometry().width()) << pszLang;
+        EXPECT_LE(menu.sizeHint().width(), flag.screen()->availableGeometry().width()) << strLang;
         QList<QMenu*> popups = menu.findChildren<QMenu*>();
         for (const QMenu* pPopup : popups << &menu) {
             QString strKeys;
             for (const QAction* pAction : pPopup->actions())
                 strKeys += MNEMONIC.match(pAction->text()).captured(1).toLower();
             EXPECT_EQ(QSet<QChar>(strKeys.begin(), strKeys.end()).size(), strKeys.size())
-                << "menu keys " << strKeys.toStdString() << " in " << pszLang;
+                << "menu keys " << strKeys.toStdString() << " in " << strLang;
         }
     }
     AppCore().SetProgLang(0);
